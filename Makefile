@@ -1,0 +1,26 @@
+# The two commands of the README, and their parts. Each installs what is missing first.
+PRESET ?= default
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: run test build deps clean screenshot
+
+run: build
+	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
+
+test: build
+	ctest --preset $(PRESET)
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+deps:
+	scripts/install-deps
+
+# Refreshes the README's picture of the window.
+screenshot: build
+	xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+	  sh -c '$(BUILD_DIR)/receipt & scripts/capture-window docs/screenshot.png; kill $$!'
+
+clean:
+	rm -rf build
