@@ -1,0 +1,41 @@
+// The six item rows of the form and the goods every row can be picked from.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "form/control_ids.h"
+
+// The three controls of one item row. Row r (1 to 6) owns quantity box 1006 + 3(r - 1),
+// with its goods picker one above it and its unit-price box two above.
+struct ItemRow {
+  int goods;
+  int quantity;
+  int price;
+};
+
+inline constexpr int kItemRowCount = 6;
+
+// Row `row`, counted from 1.
+constexpr ItemRow MakeItemRow(int row) {
+  const int quantity = IDC_QTY1 + 3 * (row - 1);
+  return ItemRow{quantity + 1, quantity, quantity + 2};
+}
+
+// Rows 1 to 6, in order.
+inline constexpr std::array<ItemRow, kItemRowCount> kItemRows = [] {
+  std::array<ItemRow, kItemRowCount> rows{};
+  for (int row = 1; row <= kItemRowCount; ++row)
+    rows[row - 1] = MakeItemRow(row);
+  return rows;
+}();
+
+// The goods every picker offers, in display order (GBK bytes).
+inline constexpr std::array<std::string_view, 6> kGoods = {
+    "\xC2\xCC\xB6\xB9",          // 绿豆
+    "\xB4\xF3\xB6\xB9",          // 大豆
+    "\xD3\xF1\xC3\xD7",          // 玉米
+    "\xBB\xA8\xC9\xFA\xD3\xCD",  // 花生油
+    "\xB6\xAB\xB1\xB1\xC3\xD7",  // 东北米
+    "\xB9\xD2\xC3\xE6",          // 挂面
+};

@@ -1,0 +1,62 @@
+#include "form/form_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "form/control_ids.h"
+#include "form/item_row.h"
+#include "tests/support/fake_form.h"
+
+namespace {
+
+// Runs a test body in a fixed time zone, restoring the one before.
+class FixedTimeZone {
+ public:
+  explicit FixedTimeZone(const char* zone) {
+    if (const char* old = std::getenv("TZ"))
+      old_ = old;
+    setenv("TZ", zone, 1);
+    tzset();
+  }
+  ~FixedTimeZone() {
+    if (old_.empty()) {
+      unsetenv("TZ");
+    } else {
+      setenv("TZ", old_.c_str(), 1);
+    }
+    tzset();
+  }
+
+ private:
+  std::string old_;
+};
+
+TEST(FormSetupTest, FillsEveryPickerWithTheGoodsAndPicksNothing) {
+  FakeForm form;
+  SetUpForm(form, 0);
+  for (const ItemRow& row : kItemRows) {
+    EXPECT_EQ(form.Items(row.goods), std::vector<std::string>(kGoods.begin(), kGoods.end()));
+    EXPECT_EQ(form.GetSelection(row.goods), kNoSelection);
+    EXPECT_EQ(form.GetText(row.goods), "");
+  }
+}
+
+TEST(FormSetupTest, WritesDateAndTimeOfTheOneReadingAndFocusesTheCashier) {
+  FixedTimeZone zone("UTC-8");  // POSIX sign: eight hours east, China Standard Time
+  FakeForm form;
+  SetUpForm(form, 1733672096);  // 2024-12-08 15:34:56 UTC
+  EXPECT_EQ(form.GetText(IDC_DATE), "2024-12-08");
+  EXPECT_EQ(form.GetText(IDC_TIME), "23:34:56");
+  EXPECT_EQ(form.focus, std::vector<int>{IDC_CASHIER});
+}
+
+TEST(FormSetupTest, DateAndTimeComeFromTheSameMoment) {
+  FixedTimeZone zone("UTC");
+  const DateTimeTexts texts = LocalDateTimeTexts(1704067199);  // the last second of 2023
+  EXPECT_EQ(texts.date, "2023-12-31");
+  EXPECT_EQ(texts.time, "23:59:59");
+}
+
+}  // namespace
