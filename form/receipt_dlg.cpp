@@ -1,0 +1,174 @@
+#include "form/receipt_dlg.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/msgdlg.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <ctime>
+
+#include "form/control_ids.h"
+#include "form/dialog_font.h"
+#include "form/dialog_template.h"
+#include "form/form_setup.h"
+#include "res/app_icon.h"
+#include "text/gbk.h"
+
+namespace {
+
+wxString ToWx(std::string_view gbk) {
+  return wxString::FromUTF8(GbkToUtf8(gbk));
+}
+
+std::string ToGbk(const wxString& text) {
+  const wxScopedCharBuffer utf8 = text.utf8_str();
+  return Utf8ToGbk(std::string_view(utf8.data(), utf8.length()));
+}
+
+long EditStyle(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kPasswordEdit:
+      return wxTE_PASSWORD;
+    case ControlKind::kReadOnlyEdit:
+      return wxTE_READONLY | wxBORDER_STATIC;
+    default:
+      return 0;
+  }
+}
+
+bool IsEnterKey(int key) {
+  return key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CReceiptDlg, wxDialog)
+  EVT_INIT_DIALOG(CReceiptDlg::OnInitDialog)
+  EVT_BUTTON(IDC_TOTAL_BUTTON, CReceiptDlg::OnTotal)
+  EVT_CHAR_HOOK(CReceiptDlg::OnCharHook)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    CReceiptDlg::CReceiptDlg(wxWindow* parent)
+    : wxDialog(parent, IDD_RECEIPT_DIALOG, ToWx(kDialogCaption), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
+      m_total(*this),
+      m_hIcon(LoadAppIcons()) {
+  // Dialog units follow the dialog's font, so it must be set before anything is placed.
+  SetFont(MakeDialogFont());
+  CreateControls();
+  DoDataExchange();
+  SetClientSize(wxDLG_UNIT(this, wxSize(kDialogWidth, kDialogHeight)));
+}
+
+void CReceiptDlg::CreateControls() {
+  for (const ControlTemplate& control : DialogControls())
+    CreateControl(control);
+}
+
+wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
+  const wxPoint position = wxDLG_UNIT(this, wxPoint(control.rect.x, control.rect.y));
+  const wxSize size = wxDLG_UNIT(this, wxSize(control.rect.width, control.rect.height));
+  const wxString text = ToWx(control.text);
+  switch (control.kind) {
+    case ControlKind::kGoodsPicker:
+      // The template's height includes the drop-down list; the closed control takes
+      // its natural height.
+      return new wxChoice(this, control.id, position, wxSize(size.x, -1));
+    case ControlKind::kButton:
+      return new wxButton(this, control.id, text, position, size);
+    case ControlKind::kFlatButton:
+      return new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
+    case ControlKind::kLabel:
+      return new wxStaticText(this, control.id, text, position, size, wxALIGN_LEFT);
+    case ControlKind::kGroupBox:
+      return new wxStaticBox(this, control.id, text, position, size);
+    default:
+      return new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
+  }
+}
+
+// Binds the pickers in the order rows 6 to 1.
+void CReceiptDlg::DoDataExchange() {
+  for (int row = kItemRowCount; row >= 1; --row) {
+    m_cbGoods[kItemRowCount - row] = wxStaticCast(FindWindow(MakeItemRow(row).goods), wxChoice);
+  }
+}
+
+wxChoice* CReceiptDlg::Picker(int id) const {
+  for (wxChoice* picker : m_cbGoods) {
+    if (picker->GetId() == id)
+      return picker;
+  }
+  return nullptr;
+}
+
+void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
+  SetIcons(m_hIcon);
+  SetUpForm(*this, std::time(nullptr));
+}
+
+void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
+  m_total.OnTotal();
+}
+
+// Esc ends the form as the close box does; the toolkit would only do that for a dialog
+// with a Cancel button. Enter in a box moves on to the next control, as Tab does: it must
+// never end the form and throw away the sale being typed.
+void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
+  if (event.GetKeyCode() == WXK_ESCAPE) {
+    Close();
+    return;
+  }
+  wxWindow* focus = FindFocus();
+  if (IsEnterKey(event.GetKeyCode()) && wxDynamicCast(focus, wxTextCtrl) != nullptr) {
+    focus->Navigate(wxNavigationKeyEvent::IsForward);
+    return;
+  }
+  event.Skip();
+}
+
+std::string CReceiptDlg::GetText(int id) const {
+  if (const wxChoice* picker = Picker(id))
+    return ToGbk(picker->GetStringSelection());
+  const wxWindow* control = FindWindow(id);
+  if (const auto* edit = wxDynamicCast(control, wxTextCtrl))
+    return ToGbk(edit->GetValue());
+  return control != nullptr ? ToGbk(control->GetLabel()) : std::string();
+}
+
+void CReceiptDlg::SetText(int id, std::string_view text) {
+  wxWindow* control = FindWindow(id);
+  if (auto* edit = wxDynamicCast(control, wxTextCtrl)) {
+    edit->ChangeValue(ToWx(text));
+  } else if (control != nullptr) {
+    control->SetLabel(ToWx(text));
+  }
+}
+
+int CReceiptDlg::GetSelection(int id) const {
+  const wxChoice* picker = Picker(id);
+  return picker != nullptr ? picker->GetSelection() : kNoSelection;
+}
+
+void CReceiptDlg::AddItem(int id, std::string_view text) {
+  if (wxChoice* picker = Picker(id))
+    picker->Append(ToWx(text));
+}
+
+void CReceiptDlg::Disable(int id) {
+  if (wxWindow* control = FindWindow(id))
+    control->Disable();
+}
+
+void CReceiptDlg::SetFocus(int id) {
+  if (wxWindow* control = FindWindow(id))
+    control->SetFocus();
+}
+
+void CReceiptDlg::ShowMessage(std::string_view text) {
+  wxMessageBox(ToWx(text), wxEmptyString, wxOK | wxICON_NONE | wxCENTRE, this);
+}

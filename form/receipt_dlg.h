@@ -1,0 +1,46 @@
+// The sale form: one dialog holding every control of the till. It only builds the
+// widgets, translates between them and the form operations, and forwards each button to
+// its command; the commands themselves live in the core.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/iconbndl.h>
+
+#include <array>
+
+#include "form/form_interface.h"
+#include "form/item_row.h"
+#include "form/total_command.h"
+
+class wxChoice;
+struct ControlTemplate;
+
+class CReceiptDlg : public wxDialog, public FormInterface {
+ public:
+  explicit CReceiptDlg(wxWindow* parent = nullptr);
+
+  // FormInterface, over the widgets; texts are converted between GBK and Unicode here.
+  std::string GetText(int id) const override;
+  void SetText(int id, std::string_view text) override;
+  int GetSelection(int id) const override;
+  void AddItem(int id, std::string_view text) override;
+  void Disable(int id) override;
+  void SetFocus(int id) override;
+  void ShowMessage(std::string_view text) override;
+
+ private:
+  void CreateControls();
+  wxWindow* CreateControl(const ControlTemplate& control);
+  void DoDataExchange();
+  wxChoice* Picker(int id) const;
+
+  void OnInitDialog(wxInitDialogEvent& event);
+  void OnTotal(wxCommandEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+
+  TotalCommand m_total;                              // item count and total
+  std::array<wxChoice*, kItemRowCount> m_cbGoods{};  // goods pickers of rows 6 to 1
+  wxIconBundle m_hIcon;
+
+  wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,134 @@
+// The real sale form under a display server, driven by simulated input.
+#include "form/receipt_dlg.h"
+
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/regex.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+
+#include "form/control_ids.h"
+#include "form/dialog_template.h"
+#include "form/item_row.h"
+#include "tests/gui/gui_driver.h"
+
+namespace {
+
+class ReceiptDlgTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dialog_ = new CReceiptDlg;
+    ASSERT_TRUE(driver_.ShowAndActivate(dialog_)) << "the form never became active";
+  }
+  void TearDown() override {
+    if (dialog_ != nullptr)
+      dialog_->Destroy();
+    GuiDriver::Settle();
+  }
+
+  template <class Control>
+  Control* Find(int id) const {
+    return wxDynamicCast(dialog_->FindWindow(id), Control);
+  }
+
+  wxString Value(int id) const { return Find<wxTextCtrl>(id)->GetValue(); }
+
+  CReceiptDlg* dialog_ = nullptr;
+  GuiDriver driver_;
+};
+
+TEST_F(ReceiptDlgTest, OpensWithEmptyPickersOfTheSixGoods) {
+  for (const ItemRow& row : kItemRows) {
+    const wxChoice* picker = Find<wxChoice>(row.goods);
+    ASSERT_NE(picker, nullptr) << row.goods;
+    ASSERT_EQ(picker->GetCount(), 6u);
+    EXPECT_EQ(picker->GetString(0), wxString::FromUTF8("绿豆"));
+    EXPECT_EQ(picker->GetString(5), wxString::FromUTF8("挂面"));
+    EXPECT_EQ(picker->GetSelection(), wxNOT_FOUND);
+  }
+}
+
+TEST_F(ReceiptDlgTest, OpensWithDateTimeFocusAndAnOpenPassphraseBox) {
+  EXPECT_TRUE(wxRegEx("^[0-9]{4}-[0-9]{2}-[0-9]{2}$").Matches(Value(IDC_DATE))) << Value(IDC_DATE);
+  EXPECT_TRUE(wxRegEx("^[0-9]{2}:[0-9]{2}:[0-9]{2}$").Matches(Value(IDC_TIME))) << Value(IDC_TIME);
+  EXPECT_EQ(Value(IDC_TOTAL), "");
+  EXPECT_EQ(wxWindow::FindFocus(), dialog_->FindWindow(IDC_CASHIER));
+  const wxTextCtrl* passphrase = Find<wxTextCtrl>(IDC_PASSPHRASE);
+  EXPECT_TRUE(passphrase->IsEnabled());
+  EXPECT_TRUE(passphrase->HasFlag(wxTE_PASSWORD));
+  EXPECT_TRUE(dialog_->FindWindow(IDC_PASSPHRASE_LABEL)->IsEnabled());
+  EXPECT_FALSE(Find<wxTextCtrl>(IDC_TOTAL)->IsEditable());
+}
+
+TEST_F(ReceiptDlgTest, IsAFixedSizeWindowThatCanBeMinimised) {
+  EXPECT_EQ(dialog_->GetTitle(), "Norvessa");
+  EXPECT_TRUE(dialog_->HasFlag(wxMINIMIZE_BOX));
+  EXPECT_FALSE(dialog_->HasFlag(wxMAXIMIZE_BOX));
+  EXPECT_FALSE(dialog_->HasFlag(wxRESIZE_BORDER));
+  EXPECT_EQ(dialog_->GetClientSize(), wxDLG_UNIT(dialog_, wxSize(kDialogWidth, kDialogHeight)));
+  for (int size : {16, 32, 48}) {
+    EXPECT_TRUE(dialog_->GetIcons().GetIcon(size, wxIconBundle::FALLBACK_NONE).IsOk()) << size;
+  }
+}
+
+TEST_F(ReceiptDlgTest, ControlsFollowTheTemplateInTabOrder) {
+  const wxWindowList& children = dialog_->GetChildren();
+  ASSERT_EQ(children.size(), DialogControls().size());
+  auto child = children.begin();
+  for (const ControlTemplate& control : DialogControls()) {
+    const wxWindow* window = *child++;
+    if (control.id != IDC_STATIC) {
+      EXPECT_EQ(window->GetId(), control.id);
+    }
+    EXPECT_EQ(window->GetPosition(), wxDLG_UNIT(dialog_, wxPoint(control.rect.x, control.rect.y)))
+        << "control " << control.id << " " << window->GetLabel();
+  }
+}
+
+TEST_F(ReceiptDlgTest, TotalButtonAddsUpTheTypedRows) {
+  const ItemRow first = MakeItemRow(1);
+  const ItemRow second = MakeItemRow(2);
+  ASSERT_TRUE(driver_.Choose(Find<wxChoice>(first.goods), wxString::FromUTF8("绿豆")));
+  driver_.TypeInto(Find<wxTextCtrl>(first.quantity), "2");
+  driver_.TypeInto(Find<wxTextCtrl>(first.price), "3.5");
+  ASSERT_TRUE(driver_.Choose(Find<wxChoice>(second.goods), wxString::FromUTF8("挂面")));
+  driver_.TypeInto(Find<wxTextCtrl>(second.quantity), "3");
+  driver_.TypeInto(Find<wxTextCtrl>(second.price), "1.25");
+  driver_.Click(Find<wxButton>(IDC_TOTAL_BUTTON));
+  EXPECT_TRUE(GuiDriver::WaitUntil([this] { return Value(IDC_TOTAL) == "10.75"; }))
+      << Value(IDC_TOTAL);
+  EXPECT_EQ(Value(first.quantity), "2");
+}
+
+TEST_F(ReceiptDlgTest, EnterInABoxMovesOnAndKeepsTheFormOpen) {
+  const ItemRow first = MakeItemRow(1);
+  driver_.TypeInto(Find<wxTextCtrl>(first.quantity), "2");
+  driver_.Press(WXK_RETURN);
+  EXPECT_TRUE(dialog_->IsShown());
+  EXPECT_EQ(wxWindow::FindFocus(), dialog_->FindWindow(first.price));
+  EXPECT_EQ(Value(first.quantity), "2");
+}
+
+// The modal form as the program runs it: Esc ends it.
+TEST(ReceiptDlgModalTest, EscEndsTheForm) {
+  CReceiptDlg dialog;
+  GuiDriver driver;
+  // Ends the modal loop should Esc fail, so the test fails instead of hanging.
+  wxTimer guard;
+  guard.Bind(wxEVT_TIMER, [&dialog](wxTimerEvent&) { dialog.EndModal(-1); });
+  guard.StartOnce(20000);
+  dialog.CallAfter([&] {
+    driver.ShowAndActivate(&dialog);
+    driver.Press(WXK_ESCAPE);
+  });
+  EXPECT_EQ(dialog.ShowModal(), wxID_CANCEL);
+}
+
+TEST(ReceiptDlgModalTest, CloseBoxEndsTheForm) {
+  CReceiptDlg dialog;
+  dialog.CallAfter([&] { dialog.Close(); });
+  EXPECT_EQ(dialog.ShowModal(), wxID_CANCEL);
+}
+
+}  // namespace
