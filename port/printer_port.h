@@ -1,0 +1,41 @@
+// The receipt printer as the Print command sees it: a port opened for one receipt,
+// written piece by piece, then closed. The platform's port lives behind this; tests put
+// their own in its place.
+//
+// Error texts name the device and the system's reason ("/dev/lp0: Permission denied"),
+// in GBK like every other text of the till.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One open connection to the printer. Destroying it closes it without a report.
+class PrinterPort {
+ public:
+  virtual ~PrinterPort() = default;
+
+  // Writes all of `bytes`. Returns what went wrong when the printer failed, refused or
+  // accepted nothing for too long; what was written before that stays written.
+  virtual std::optional<std::string> Write(std::string_view bytes) = 0;
+
+  // Closes the connection; returns what went wrong, if anything.
+  virtual std::optional<std::string> Close() = 0;
+};
+
+// The outcome of opening the printer: a port, or why there is none.
+struct PortOpening {
+  std::unique_ptr<PrinterPort> port;  // null when the open failed
+  std::string error;                  // each device tried and its reason, when it failed
+};
+
+// The printer behind the name "LPT1".
+class PrinterConnector {
+ public:
+  virtual ~PrinterConnector() = default;
+
+  // Opens the printer for one receipt: exclusively, so two receipts never interleave,
+  // with the write position at the end.
+  virtual PortOpening Open() = 0;
+};
