@@ -34,16 +34,14 @@ class Cursor {
 
   // Takes `wanted` when it comes next.
   bool Take(char wanted) {
-    if (at_ >= text_.size() || text_[at_] != wanted)
-      return false;
+    if (at_ >= text_.size() || text_[at_] != wanted) return false;
     ++at_;
     return true;
   }
 
   // Takes whichever of `choices` comes next, into `taken`.
   bool TakeOneOf(std::string_view choices, char& taken) {
-    if (at_ >= text_.size() || choices.find(text_[at_]) == std::string_view::npos)
-      return false;
+    if (at_ >= text_.size() || choices.find(text_[at_]) == std::string_view::npos) return false;
     taken = text_[at_++];
     return true;
   }
@@ -51,8 +49,7 @@ class Cursor {
   // Skips white space; says whether there was any.
   bool SkipSpace() {
     const size_t start = at_;
-    while (at_ < text_.size() && IsSpace(text_[at_]))
-      ++at_;
+    while (at_ < text_.size() && IsSpace(text_[at_])) ++at_;
     return at_ > start;
   }
 
@@ -100,11 +97,9 @@ std::optional<Moment> ParseMoment(std::string_view text) {
   Cursor in(text);
   Moment moment;
   in.SkipSpace();
-  if (!ReadDate(in, moment) || !in.SkipSpace() || !ReadTime(in, moment))
-    return std::nullopt;
+  if (!ReadDate(in, moment) || !in.SkipSpace() || !ReadTime(in, moment)) return std::nullopt;
   in.SkipSpace();
-  if (!in.AtEnd() || !IsValid(moment))
-    return std::nullopt;
+  if (!in.AtEnd() || !IsValid(moment)) return std::nullopt;
   return moment;
 }
 
@@ -115,8 +110,7 @@ DateTimeTexts NormaliseDateTime(std::string_view date, std::string_view time) {
   combined += ' ';
   combined += time;
   const std::optional<Moment> moment = ParseMoment(combined);
-  if (!moment)
-    return {std::string(date), std::string(time)};
+  if (!moment) return {std::string(date), std::string(time)};
   return {Format("%04d-%02d-%02d", moment->year, moment->month, moment->day),
           Format("%02d:%02d:%02d", moment->hour, moment->minute, moment->second)};
 }

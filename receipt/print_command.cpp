@@ -34,8 +34,7 @@ void PrintCommand::Refuse(std::string_view message, int control) {
 }
 
 void PrintCommand::LockPassphrase() {
-  if (m_bPassLocked)
-    return;
+  if (m_bPassLocked) return;
   m_bPassLocked = true;
   m_form.Disable(IDC_PASSPHRASE);
   m_form.Disable(IDC_PASSPHRASE_LABEL);

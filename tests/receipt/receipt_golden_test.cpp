@@ -112,8 +112,7 @@ TypedSale UnparsableDate() {
 
 TypedSale LongCashier() {
   std::string cashier;
-  for (int i = 0; i < 20; ++i)
-    cashier += "王";
+  for (int i = 0; i < 20; ++i) cashier += "王";
   return Sale(cashier, "11", {{kMungBeans, "2", "3.5"}}, "10");
 }
 

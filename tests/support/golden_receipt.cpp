@@ -11,16 +11,13 @@ bool AppendBytes(std::string_view word, std::string& piece) {
   unsigned byte = 0;
   const auto [hex_end, hex_error] =
       std::from_chars(word.data(), word.data() + word.size(), byte, 16);
-  if (hex_error != std::errc() || hex_end != word.data() + 2 || byte > 0xFF)
-    return false;
+  if (hex_error != std::errc() || hex_end != word.data() + 2 || byte > 0xFF) return false;
   size_t count = 1;
   if (word.size() > 2) {
     const char* end = word.data() + word.size();
-    if (word[2] != '*')
-      return false;
+    if (word[2] != '*') return false;
     const auto [count_end, count_error] = std::from_chars(word.data() + 3, end, count);
-    if (count_error != std::errc() || count_end != end)
-      return false;
+    if (count_error != std::errc() || count_end != end) return false;
   }
   piece.append(count, static_cast<char>(byte));
   return true;
@@ -36,8 +33,7 @@ GoldenReceipt ParseHexDump(std::string_view dump) {
     line = line.substr(0, line.find('#'));
     std::istringstream words(line);
     std::string word;
-    if (!(words >> word))
-      continue;
+    if (!(words >> word)) continue;
     if (word[0] == '@') {
       golden.pieces.emplace_back();
       continue;
@@ -55,20 +51,17 @@ GoldenReceipt ParseHexDump(std::string_view dump) {
 GoldenReceipt ReadGoldenReceipt(std::string_view name) {
   const std::string path = std::string(RECEIPT_GOLDEN_DIR) + "/" + std::string(name) + ".hex";
   std::ifstream file(path, std::ios::binary);
-  if (!file)
-    return {{}, "cannot open " + path};
+  if (!file) return {{}, "cannot open " + path};
   std::ostringstream text;
   text << file.rdbuf();
   GoldenReceipt golden = ParseHexDump(text.str());
-  if (!golden.error.empty())
-    golden.error = path + ": " + golden.error;
+  if (!golden.error.empty()) golden.error = path + ": " + golden.error;
   return golden;
 }
 
 std::string Concatenate(const std::vector<std::string>& pieces) {
   std::string stream;
-  for (const std::string& piece : pieces)
-    stream += piece;
+  for (const std::string& piece : pieces) stream += piece;
   return stream;
 }
 
@@ -77,8 +70,7 @@ std::string Hex(std::string_view bytes) {
   std::string hex;
   for (const char byte : bytes) {
     const auto value = static_cast<unsigned char>(byte);
-    if (!hex.empty())
-      hex += ' ';
+    if (!hex.empty()) hex += ' ';
     hex += kDigits[value >> 4];
     hex += kDigits[value & 0x0F];
   }
@@ -87,7 +79,6 @@ std::string Hex(std::string_view bytes) {
 
 std::vector<std::string> Hex(const std::vector<std::string>& pieces) {
   std::vector<std::string> hex;
-  for (const std::string& piece : pieces)
-    hex.push_back(Hex(piece));
+  for (const std::string& piece : pieces) hex.push_back(Hex(piece));
   return hex;
 }

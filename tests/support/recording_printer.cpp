@@ -26,12 +26,10 @@ class RecordingPort : public PrinterPort {
 PortOpening RecordingPrinter::Open() {
   Record("open");
   ++opens;
-  if (open_error)
-    return {nullptr, *open_error};
+  if (open_error) return {nullptr, *open_error};
   return {std::make_unique<RecordingPort>(*this), ""};
 }
 
 void RecordingPrinter::Record(const char* event) {
-  if (events_ != nullptr)
-    events_->push_back(event);
+  if (events_ != nullptr) events_->push_back(event);
 }
