@@ -66,6 +66,15 @@ TypedSale OneRow() {
   return sale;
 }
 
+TypedSale TwoRows() {
+  TypedSale sale = Sale("Li", "42", {{kMungBeans, "2", "3.5"}, {kNoodles, "3", "1.25"}}, "20");
+  sale.date = "2024/3/5";
+  sale.time = "9:07:02";
+  sale.period1 = "3";
+  sale.period2 = "7";
+  return sale;
+}
+
 TypedSale SixRows() {
   TypedSale sale = Sale("王芳", "A-17",
                         {{kMungBeans, "1", "2.5"},
@@ -125,15 +134,14 @@ TypedSale ChineseAndNonGbk() {
 
 INSTANTIATE_TEST_SUITE_P(
     Sales, ReceiptGoldenTest,
-    testing::Values(GoldenCase{"one_row", OneRow()}, GoldenCase{"six_rows", SixRows()},
-                    GoldenCase{"quantity_over_99", QuantityOver99()},
-                    GoldenCase{"negative_quantity", NegativeQuantity()},
-                    GoldenCase{"empty_fields", EmptyFields()},
-                    GoldenCase{"unparsable_date", UnparsableDate()},
-                    GoldenCase{"received_without_digits",
-                               Sale("Li", "10", {{kMungBeans, "2", "3.5"}}, "abc")},
-                    GoldenCase{"long_cashier", LongCashier()},
-                    GoldenCase{"chinese_and_non_gbk", ChineseAndNonGbk()}),
+    testing::Values(
+        GoldenCase{"one_row", OneRow()}, GoldenCase{"two_rows", TwoRows()},
+        GoldenCase{"six_rows", SixRows()}, GoldenCase{"quantity_over_99", QuantityOver99()},
+        GoldenCase{"negative_quantity", NegativeQuantity()},
+        GoldenCase{"empty_fields", EmptyFields()}, GoldenCase{"unparsable_date", UnparsableDate()},
+        GoldenCase{"received_without_digits", Sale("Li", "10", {{kMungBeans, "2", "3.5"}}, "abc")},
+        GoldenCase{"long_cashier", LongCashier()},
+        GoldenCase{"chinese_and_non_gbk", ChineseAndNonGbk()}),
     [](const testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.golden); });
 
 }  // namespace
