@@ -73,47 +73,41 @@ class PrintCommandTest : public testing::Test {
   PrintCommand print_{form_, total_, printer_};
 };
 
-TEST_F(PrintCommandTest, EmptyFormAsksForItemsOnlyAndFocusesTheFirstPicker) {
-  form_.FillPickers();
-  print_.OnPrint();
-  EXPECT_EQ(form_.events,
-            (std::vector<std::string>{Message(kNoItemsMessage), Focused(kPickerOne)}));
-  EXPECT_EQ(form_.GetText(IDC_TOTAL), "0.00");
-  EXPECT_FALSE(print_.PassLocked());
-}
+struct RefusalCase {
+  const char* name;
+  bool with_row;  // row 1 holds a valid item, else the form has none
+  const char* cashier;
+  const char* received;
+  std::string_view message;
+  int focus;
+};
 
-TEST_F(PrintCommandTest, MissingCashierIsReportedBeforeMissingReceived) {
+class PrintRefusalTest : public PrintCommandTest,
+                         public testing::WithParamInterface<RefusalCase> {};
+
+// Only the first missing input is reported; nothing is locked and the printer is not tried.
+TEST_P(PrintRefusalTest, ReportsTheFirstMissingInputAndFocusesIt) {
   TypedSale sale = ValidSale();
-  sale.cashier = "";
-  sale.received = "";
+  if (!GetParam().with_row) sale.rows.clear();
+  sale.cashier = GetParam().cashier;
+  sale.received = GetParam().received;
   Type(sale);
   print_.OnPrint();
   EXPECT_EQ(form_.events,
-            (std::vector<std::string>{Message(kNoCashierMessage), Focused(IDC_CASHIER)}));
-  EXPECT_EQ(form_.GetText(IDC_TOTAL), "7.00");  // the total ran first
-}
-
-TEST_F(PrintCommandTest, CashierOfSpacesIsFilledIn) {
-  TypedSale sale = ValidSale();
-  sale.cashier = " ";
-  sale.received = "";
-  Type(sale);
-  print_.OnPrint();
-  EXPECT_EQ(form_.events,
-            (std::vector<std::string>{Message(kNoReceivedMessage), Focused(IDC_RECEIVED)}));
-}
-
-TEST_F(PrintCommandTest, MissingReceivedLeavesThePassphraseOpenAndThePrinterAlone) {
-  TypedSale sale = ValidSale();
-  sale.received = "";
-  Type(sale);
-  print_.OnPrint();
-  EXPECT_EQ(form_.events,
-            (std::vector<std::string>{Message(kNoReceivedMessage), Focused(IDC_RECEIVED)}));
-  EXPECT_FALSE(form_.IsDisabled(IDC_PASSPHRASE));
+            (std::vector<std::string>{Message(GetParam().message), Focused(GetParam().focus)}));
+  EXPECT_EQ(form_.GetText(IDC_TOTAL), GetParam().with_row ? "7.00" : "0.00");  // total ran first
   EXPECT_FALSE(print_.PassLocked());
   EXPECT_EQ(printer_.opens, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, PrintRefusalTest,
+    testing::Values(RefusalCase{"NoItems", false, "", "", kNoItemsMessage, kPickerOne},
+                    RefusalCase{"NoCashier", true, "", "", kNoCashierMessage, IDC_CASHIER},
+                    RefusalCase{"NoReceived", true, "Li", "", kNoReceivedMessage, IDC_RECEIVED},
+                    RefusalCase{"CashierOfSpacesIsFilledIn", true, " ", "", kNoReceivedMessage,
+                                IDC_RECEIVED}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PrintCommandTest, PrintsQuietlyOneWritePerPieceAndCloses) {
   Type(ValidSale());
