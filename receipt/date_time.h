@@ -4,8 +4,8 @@
 //
 // Accepted (white space around and between the two parts is free; all of it is one
 // text, so a date box holding "2024-3-5 9:07" with an empty time box reads too):
-//   date  YYYY-M-D, YYYY/M/D or YYYY.M.D: a four-digit year from 0001, then month and day of one
-//         or two digits, the same separator twice;
+//   date  YYYY-M-D, YYYY/M/D or YYYY.M.D: a four-digit year from 0001, then month and
+//         day of one or two digits, the same separator twice;
 //   time  H:M or H:M:S, each of one or two digits; seconds default to 0.
 // Ranges are checked: month 1-12, the day within its month (29 February only in leap
 // years), hour 0-23, minute and second 0-59.

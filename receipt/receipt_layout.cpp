@@ -47,7 +47,6 @@ std::string FormatItemLine(std::string goods, std::string quantity, std::string 
 
 std::vector<std::string> ComposeReceipt(const ReceiptValues& values) {
   std::vector<std::string> pieces;
-  pieces.reserve(17 + values.items.size());
   pieces.emplace_back(kTitle);
   pieces.emplace_back(kSeparator);
   // 收银员:%s   编号:%s
