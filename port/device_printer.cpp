@@ -34,8 +34,7 @@ class DevicePort : public PrinterPort {
   DevicePort(FileSystem& files, int fd, std::string path, std::chrono::milliseconds stall_timeout)
       : files_(files), fd_(fd), path_(std::move(path)), stall_timeout_(stall_timeout) {}
   ~DevicePort() override {
-    if (fd_ >= 0)
-      files_.Close(fd_);
+    if (fd_ >= 0) files_.Close(fd_);
   }
   DevicePort(const DevicePort&) = delete;
   DevicePort& operator=(const DevicePort&) = delete;
@@ -68,12 +67,9 @@ std::optional<std::string> DevicePort::Write(std::string_view bytes) {
       continue;
     }
     const int error = written < 0 ? errno : EAGAIN;
-    if (error == EINTR)
-      continue;
-    if (error != EAGAIN && error != EWOULDBLOCK)
-      return Failure(path_, error);
-    if (files_.Now() - last_progress >= stall_timeout_)
-      return StallFailure();
+    if (error == EINTR) continue;
+    if (error != EAGAIN && error != EWOULDBLOCK) return Failure(path_, error);
+    if (files_.Now() - last_progress >= stall_timeout_) return StallFailure();
     WaitForRoom(backoff);
     backoff = std::min(backoff * 2, kLongestBackoff);
   }
@@ -83,8 +79,7 @@ std::optional<std::string> DevicePort::Write(std::string_view bytes) {
 // A device that cannot tell when it has room (the parallel-port driver cannot) answers
 // "ready" at once; sleeping then keeps the wait from spinning.
 void DevicePort::WaitForRoom(std::chrono::milliseconds backoff) {
-  if (files_.WaitForRoom(fd_, backoff) != 0)
-    files_.Sleep(backoff);
+  if (files_.WaitForRoom(fd_, backoff) != 0) files_.Sleep(backoff);
 }
 
 std::string DevicePort::StallFailure() const {
@@ -96,12 +91,10 @@ std::string DevicePort::StallFailure() const {
 }
 
 std::optional<std::string> DevicePort::Close() {
-  if (fd_ < 0)
-    return std::nullopt;
+  if (fd_ < 0) return std::nullopt;
   const int result = files_.Close(fd_);
   fd_ = -1;
-  if (result != 0)
-    return Failure(path_, errno);
+  if (result != 0) return Failure(path_, errno);
   return std::nullopt;
 }
 
@@ -116,14 +109,12 @@ DevicePrinter::DevicePrinter(std::vector<std::string> devices,
 PortOpening DevicePrinter::Open() {
   std::string errors;
   for (const std::string& path : devices_) {
-    if (!errors.empty())
-      errors += "; ";
+    if (!errors.empty()) errors += "; ";
     const int fd = files_->OpenForWriting(path.c_str());
     if (fd < 0) {
       const int error = errno;
       errors += Failure(path, error);
-      if (MeansNoDevice(error))
-        continue;
+      if (MeansNoDevice(error)) continue;
       break;
     }
     if (std::optional<std::string> error = PrepareRegularFile(fd, path)) {
@@ -140,15 +131,12 @@ PortOpening DevicePrinter::Open() {
 // second open is refused while a receipt is being written, and writes go to the end.
 std::optional<std::string> DevicePrinter::PrepareRegularFile(int fd, const std::string& path) {
   const int regular = files_->IsRegularFile(fd);
-  if (regular < 0)
-    return Failure(path, errno);
-  if (regular == 0)
-    return std::nullopt;
+  if (regular < 0) return Failure(path, errno);
+  if (regular == 0) return std::nullopt;
   if (files_->LockExclusive(fd) != 0) {
     const int error = errno;
     return Failure(path, error == EWOULDBLOCK ? EBUSY : error);
   }
-  if (files_->SeekToEnd(fd) < 0)
-    return Failure(path, errno);
+  if (files_->SeekToEnd(fd) < 0) return Failure(path, errno);
   return std::nullopt;
 }

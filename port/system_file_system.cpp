@@ -22,8 +22,7 @@ class SigpipeGuard {
     blocked_ = pthread_sigmask(SIG_BLOCK, &sigpipe_, &previous_) == 0;
   }
   ~SigpipeGuard() {
-    if (!blocked_)
-      return;
+    if (!blocked_) return;
     const int saved_errno = errno;
     sigset_t pending;
     if (sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1 &&
@@ -52,8 +51,7 @@ class PosixFileSystem : public FileSystem {
 
   int IsRegularFile(int fd) override {
     struct stat status {};
-    if (fstat(fd, &status) != 0)
-      return -1;
+    if (fstat(fd, &status) != 0) return -1;
     return S_ISREG(status.st_mode) ? 1 : 0;
   }
 

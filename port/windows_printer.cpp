@@ -16,8 +16,7 @@ std::string Reason(DWORD error) {
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
   std::string reason = length > 0 ? std::string(text, length) : Format("error %lu", error);
-  if (text != nullptr)
-    LocalFree(text);
+  if (text != nullptr) LocalFree(text);
   while (!reason.empty() &&
          (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
     reason.pop_back();
@@ -29,8 +28,7 @@ class WindowsPort : public PrinterPort {
  public:
   WindowsPort(HANDLE handle, std::string device) : handle_(handle), device_(std::move(device)) {}
   ~WindowsPort() override {
-    if (handle_ != INVALID_HANDLE_VALUE)
-      CloseHandle(handle_);
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
   WindowsPort(const WindowsPort&) = delete;
   WindowsPort& operator=(const WindowsPort&) = delete;
@@ -44,20 +42,17 @@ class WindowsPort : public PrinterPort {
       if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)) {
         return device_ + ": " + Reason(GetLastError());
       }
-      if (written == 0)
-        return device_ + ": the printer accepted nothing";
+      if (written == 0) return device_ + ": the printer accepted nothing";
       done += written;
     }
     return std::nullopt;
   }
 
   std::optional<std::string> Close() override {
-    if (handle_ == INVALID_HANDLE_VALUE)
-      return std::nullopt;
+    if (handle_ == INVALID_HANDLE_VALUE) return std::nullopt;
     const BOOL closed = CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
-    if (!closed)
-      return device_ + ": " + Reason(GetLastError());
+    if (!closed) return device_ + ": " + Reason(GetLastError());
     return std::nullopt;
   }
 
@@ -71,8 +66,7 @@ class WindowsPort : public PrinterPort {
 PortOpening WindowsPrinter::Open() {
   HANDLE handle =
       CreateFileA(device_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (handle == INVALID_HANDLE_VALUE)
-    return {nullptr, device_ + ": " + Reason(GetLastError())};
+  if (handle == INVALID_HANDLE_VALUE) return {nullptr, device_ + ": " + Reason(GetLastError())};
   // A port has no position; a file standing in for one is appended to.
   const DWORD position = SetFilePointer(handle, 0, nullptr, FILE_END);
   const DWORD seek_error = position == INVALID_SET_FILE_POINTER ? GetLastError() : NO_ERROR;

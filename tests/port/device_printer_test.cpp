@@ -34,6 +34,12 @@ std::string ReadFile(const std::string& path) {
   return bytes.str();
 }
 
+// The port of a printer whose writes follow `files`' script.
+std::unique_ptr<PrinterPort> OpenScripted(ScriptedFileSystem& files,
+                                          std::chrono::milliseconds stall_timeout) {
+  return DevicePrinter({"/dev/lp0"}, stall_timeout, &files).Open().port;
+}
+
 class DevicePrinterFileTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -47,6 +53,12 @@ class DevicePrinterFileTest : public testing::Test {
     std::filesystem::remove_all(dir_);
   }
   std::string Path(const char* name) const { return (dir_ / name).string(); }
+  // Makes a named pipe with a reader attached, as a printer that takes bytes only while
+  // that reader reads; returns the reader's descriptor.
+  int FifoWithReader(const std::string& fifo) const {
+    if (mkfifo(fifo.c_str(), 0600) != 0) return -1;
+    return open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  }
 
   std::filesystem::path dir_;
   int descriptors_ = 0;
@@ -106,8 +118,7 @@ TEST_F(DevicePrinterFileTest, ReportsAFullDevice) {
 
 TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
   const std::string fifo = Path("fifo");
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  const int reader = FifoWithReader(fifo);
   ASSERT_GE(reader, 0);
   DevicePrinter printer({fifo});
   PortOpening opening = printer.Open();
@@ -118,8 +129,7 @@ TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
 
 TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
   const std::string fifo = Path("fifo");
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // never reads
+  const int reader = FifoWithReader(fifo);  // never reads
   ASSERT_GE(reader, 0);
   DevicePrinter printer({fifo}, 200ms);
   PortOpening opening = printer.Open();
@@ -136,21 +146,18 @@ TEST(DevicePrinterScriptTest, CompletesShortAndInterruptedWrites) {
   files.script = {ScriptedFileSystem::Accept(3), ScriptedFileSystem::Fail(EINTR),
                   ScriptedFileSystem::Accept(1), ScriptedFileSystem::Fail(EAGAIN),
                   ScriptedFileSystem::Accept(0), ScriptedFileSystem::Accept(2)};
-  DevicePrinter printer({"/dev/lp0"}, 10s, &files);
-  PortOpening opening = printer.Open();
-  ASSERT_NE(opening.port, nullptr);
-  EXPECT_EQ(opening.port->Write("0123456789"), std::nullopt);
+  std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
+  ASSERT_NE(port, nullptr);
+  EXPECT_EQ(port->Write("0123456789"), std::nullopt);
   EXPECT_EQ(files.written, "0123456789");
 }
 
 TEST(DevicePrinterScriptTest, WaitsWithoutSpinningThenGivesUp) {
   ScriptedFileSystem files;
-  for (int i = 0; i < 1000; ++i)
-    files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
-  DevicePrinter printer({"/dev/lp0"}, 10s, &files);
-  PortOpening opening = printer.Open();
-  ASSERT_NE(opening.port, nullptr);
-  const std::optional<std::string> error = opening.port->Write("receipt");
+  for (int i = 0; i < 1000; ++i) files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
+  std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
+  ASSERT_NE(port, nullptr);
+  const std::optional<std::string> error = port->Write("receipt");
   EXPECT_EQ(error,
             "/dev/lp0: the printer accepted nothing for 10 seconds (offline or out of paper?)");
   // Ten seconds of waiting in steps that grow to a tenth of a second: a couple of
@@ -162,28 +169,25 @@ TEST(DevicePrinterScriptTest, WaitsWithoutSpinningThenGivesUp) {
 TEST(DevicePrinterScriptTest, AnyProgressRestartsTheWait) {
   ScriptedFileSystem files;
   for (int round = 0; round < 3; ++round) {
-    for (int i = 0; i < 40; ++i)
-      files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
+    for (int i = 0; i < 40; ++i) files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
     files.script.push_back(ScriptedFileSystem::Accept(1));
   }
   // Each round waits about three and a half seconds; all three together, over ten.
-  DevicePrinter printer({"/dev/lp0"}, 5s, &files);
-  PortOpening opening = printer.Open();
-  ASSERT_NE(opening.port, nullptr);
-  EXPECT_EQ(opening.port->Write("abc"), std::nullopt);
+  std::unique_ptr<PrinterPort> port = OpenScripted(files, 5s);
+  ASSERT_NE(port, nullptr);
+  EXPECT_EQ(port->Write("abc"), std::nullopt);
   EXPECT_EQ(files.written, "abc");
 }
 
 TEST(DevicePrinterScriptTest, StopsAtTheFirstFailure) {
   ScriptedFileSystem files;
   files.script = {ScriptedFileSystem::Accept(2), ScriptedFileSystem::Fail(EIO)};
-  DevicePrinter printer({"/dev/lp0"}, 10s, &files);
-  PortOpening opening = printer.Open();
-  ASSERT_NE(opening.port, nullptr);
-  EXPECT_EQ(opening.port->Write("receipt"), "/dev/lp0: Input/output error");
+  std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
+  ASSERT_NE(port, nullptr);
+  EXPECT_EQ(port->Write("receipt"), "/dev/lp0: Input/output error");
   EXPECT_EQ(files.written, "re");
-  EXPECT_EQ(opening.port->Close(), std::nullopt);
-  opening.port.reset();
+  EXPECT_EQ(port->Close(), std::nullopt);
+  port.reset();
   EXPECT_EQ(files.closes, 1);
 }
 

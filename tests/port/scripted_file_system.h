@@ -26,8 +26,7 @@ class ScriptedFileSystem : public FileSystem {
   int closes = 0;
 
   int OpenForWriting(const char*) override {
-    if (open_error != 0)
-      return Error(open_error);
+    if (open_error != 0) return Error(open_error);
     return kFd;
   }
   int IsRegularFile(int) override { return 0; }
@@ -37,13 +36,10 @@ class ScriptedFileSystem : public FileSystem {
   ssize_t Write(int, const void* data, size_t size) override {
     // A port that keeps trying without waiting would never let the clock move; fail
     // loudly instead of hanging the test.
-    if (++writes > 100000)
-      return Error(EIO);
+    if (++writes > 100000) return Error(EIO);
     Step step = script.empty() ? Accept(static_cast<ssize_t>(size)) : script.front();
-    if (!script.empty())
-      script.pop_front();
-    if (step.accept < 0)
-      return Error(step.error);
+    if (!script.empty()) script.pop_front();
+    if (step.accept < 0) return Error(step.error);
     const size_t taken = std::min(size, static_cast<size_t>(step.accept));
     written.append(static_cast<const char*>(data), taken);
     return static_cast<ssize_t>(taken);
