@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include <ctime>
+#include <utility>
 
 #include "form/control_ids.h"
 #include "form/dialog_font.h"
@@ -48,14 +49,17 @@ bool IsEnterKey(int key) {
 wxBEGIN_EVENT_TABLE(CReceiptDlg, wxDialog)
   EVT_INIT_DIALOG(CReceiptDlg::OnInitDialog)
   EVT_BUTTON(IDC_TOTAL_BUTTON, CReceiptDlg::OnTotal)
+  EVT_BUTTON(IDC_PRINT, CReceiptDlg::OnPrint)
   EVT_CHAR_HOOK(CReceiptDlg::OnCharHook)
 wxEND_EVENT_TABLE()
     // clang-format on
 
-    CReceiptDlg::CReceiptDlg(wxWindow* parent)
+    CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> printer)
     : wxDialog(parent, IDD_RECEIPT_DIALOG, ToWx(kDialogCaption), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
       m_total(*this),
+      m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
+      m_print(*this, m_total, *m_printer),
       m_hIcon(LoadAppIcons()) {
   // Dialog units follow the dialog's font, so it must be set before anything is placed.
   SetFont(MakeDialogFont());
@@ -111,6 +115,10 @@ void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
 
 void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
+}
+
+void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
+  m_print.OnPrint();
 }
 
 // Esc ends the form as the close box does; the toolkit would only do that for a dialog
