@@ -48,6 +48,8 @@ bool IsEnterKey(int key) {
 wxBEGIN_EVENT_TABLE(CReceiptDlg, wxDialog)
   EVT_INIT_DIALOG(CReceiptDlg::OnInitDialog)
   EVT_BUTTON(IDC_TOTAL_BUTTON, CReceiptDlg::OnTotal)
+  EVT_WINDOW_DESTROY(CReceiptDlg::OnDestroy)
+  EVT_BUTTON(IDC_ABOUT, CReceiptDlg::OnAbout)
   EVT_CHAR_HOOK(CReceiptDlg::OnCharHook)
 wxEND_EVENT_TABLE()
     // clang-format on
@@ -62,6 +64,12 @@ wxEND_EVENT_TABLE()
   CreateControls();
   DoDataExchange();
   SetClientSize(wxDLG_UNIT(this, wxSize(kDialogWidth, kDialogHeight)));
+}
+
+// The toolkit announces a dialog's end only from its base destructor, when this class is
+// gone; announcing it here lets OnDestroy release while the dialog is still whole.
+CReceiptDlg::~CReceiptDlg() {
+  SendDestroyEvent();
 }
 
 void CReceiptDlg::CreateControls() {
@@ -107,12 +115,24 @@ wxChoice* CReceiptDlg::Picker(int id) const {
 }
 
 void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
+  m_about.SetUp();
   SetIcons(m_hIcon);
   SetUpForm(*this, std::time(nullptr));
 }
 
 void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
+}
+
+void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {
+  m_about.OnAbout();
+}
+
+// Every child's end reaches the dialog too; only the dialog's own releases.
+void CReceiptDlg::OnDestroy(wxWindowDestroyEvent& event) {
+  if (event.GetWindow() == this)
+    m_about.Release();
+  event.Skip();
 }
 
 // Esc ends the form as the close box does; the toolkit would only do that for a dialog

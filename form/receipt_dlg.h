@@ -11,6 +11,7 @@
 #include "form/form_interface.h"
 #include "form/item_row.h"
 #include "form/total_command.h"
+#include "productinfo/about_command.h"
 
 class wxChoice;
 struct ControlTemplate;
@@ -18,6 +19,7 @@ struct ControlTemplate;
 class CReceiptDlg : public wxDialog, public FormInterface {
  public:
   explicit CReceiptDlg(wxWindow* parent = nullptr);
+  ~CReceiptDlg() override;
 
   // FormInterface, over the widgets; texts are converted between GBK and Unicode here.
   std::string GetText(int id) const override;
@@ -36,8 +38,11 @@ class CReceiptDlg : public wxDialog, public FormInterface {
 
   void OnInitDialog(wxInitDialogEvent& event);
   void OnTotal(wxCommandEvent& event);
+  void OnAbout(wxCommandEvent& event);
+  void OnDestroy(wxWindowDestroyEvent& event);
   void OnCharHook(wxKeyEvent& event);
 
+  AboutCommand m_about;                              // component and product record
   TotalCommand m_total;                              // item count and total
   std::array<wxChoice*, kItemRowCount> m_cbGoods{};  // goods pickers of rows 6 to 1
   wxIconBundle m_hIcon;
