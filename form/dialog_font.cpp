@@ -15,11 +15,9 @@ const char* const kFallbackFaces[] = {
 
 wxString InstalledFace() {
   const wxString preferred = wxString::FromUTF8(GbkToUtf8(kDialogFontFace));
-  if (wxFontEnumerator::IsValidFacename(preferred))
-    return preferred;
+  if (wxFontEnumerator::IsValidFacename(preferred)) return preferred;
   for (const char* face : kFallbackFaces) {
-    if (wxFontEnumerator::IsValidFacename(face))
-      return face;
+    if (wxFontEnumerator::IsValidFacename(face)) return face;
   }
   return wxEmptyString;
 }

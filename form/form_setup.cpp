@@ -4,13 +4,11 @@
 #include "form/item_row.h"
 
 void FillGoodsList(FormInterface& form, int picker) {
-  for (std::string_view goods : kGoods)
-    form.AddItem(picker, goods);
+  for (std::string_view goods : kGoods) form.AddItem(picker, goods);
 }
 
 void SetUpForm(FormInterface& form, std::time_t now) {
-  for (const ItemRow& row : kItemRows)
-    FillGoodsList(form, row.goods);
+  for (const ItemRow& row : kItemRows) FillGoodsList(form, row.goods);
   const DateTimeTexts texts = LocalDateTimeTexts(now);
   form.SetText(IDC_DATE, texts.date);
   form.SetText(IDC_TIME, texts.time);
@@ -19,13 +17,10 @@ void SetUpForm(FormInterface& form, std::time_t now) {
 
 DateTimeTexts LocalDateTimeTexts(std::time_t now) {
   std::tm local{};
-  if (localtime_r(&now, &local) == nullptr)
-    return {};
+  if (localtime_r(&now, &local) == nullptr) return {};
   char date[32];
   char time[32];
-  if (std::strftime(date, sizeof date, "%Y-%m-%d", &local) == 0)
-    date[0] = '\0';
-  if (std::strftime(time, sizeof time, "%H:%M:%S", &local) == 0)
-    time[0] = '\0';
+  if (std::strftime(date, sizeof date, "%Y-%m-%d", &local) == 0) date[0] = '\0';
+  if (std::strftime(time, sizeof time, "%H:%M:%S", &local) == 0) time[0] = '\0';
   return {date, time};
 }

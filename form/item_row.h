@@ -25,8 +25,7 @@ constexpr ItemRow MakeItemRow(int row) {
 // Rows 1 to 6, in order.
 inline constexpr std::array<ItemRow, kItemRowCount> kItemRows = [] {
   std::array<ItemRow, kItemRowCount> rows{};
-  for (int row = 1; row <= kItemRowCount; ++row)
-    rows[row - 1] = MakeItemRow(row);
+  for (int row = 1; row <= kItemRowCount; ++row) rows[row - 1] = MakeItemRow(row);
   return rows;
 }();
 

@@ -73,8 +73,7 @@ CReceiptDlg::~CReceiptDlg() {
 }
 
 void CReceiptDlg::CreateControls() {
-  for (const ControlTemplate& control : DialogControls())
-    CreateControl(control);
+  for (const ControlTemplate& control : DialogControls()) CreateControl(control);
 }
 
 wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
@@ -108,8 +107,7 @@ void CReceiptDlg::DoDataExchange() {
 
 wxChoice* CReceiptDlg::Picker(int id) const {
   for (wxChoice* picker : m_cbGoods) {
-    if (picker->GetId() == id)
-      return picker;
+    if (picker->GetId() == id) return picker;
   }
   return nullptr;
 }
@@ -152,11 +150,9 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
 }
 
 std::string CReceiptDlg::GetText(int id) const {
-  if (const wxChoice* picker = Picker(id))
-    return ToGbk(picker->GetStringSelection());
+  if (const wxChoice* picker = Picker(id)) return ToGbk(picker->GetStringSelection());
   const wxWindow* control = FindWindow(id);
-  if (const auto* edit = wxDynamicCast(control, wxTextCtrl))
-    return ToGbk(edit->GetValue());
+  if (const auto* edit = wxDynamicCast(control, wxTextCtrl)) return ToGbk(edit->GetValue());
   return control != nullptr ? ToGbk(control->GetLabel()) : std::string();
 }
 
@@ -175,18 +171,15 @@ int CReceiptDlg::GetSelection(int id) const {
 }
 
 void CReceiptDlg::AddItem(int id, std::string_view text) {
-  if (wxChoice* picker = Picker(id))
-    picker->Append(ToWx(text));
+  if (wxChoice* picker = Picker(id)) picker->Append(ToWx(text));
 }
 
 void CReceiptDlg::Disable(int id) {
-  if (wxWindow* control = FindWindow(id))
-    control->Disable();
+  if (wxWindow* control = FindWindow(id)) control->Disable();
 }
 
 void CReceiptDlg::SetFocus(int id) {
-  if (wxWindow* control = FindWindow(id))
-    control->SetFocus();
+  if (wxWindow* control = FindWindow(id)) control->SetFocus();
 }
 
 void CReceiptDlg::ShowMessage(std::string_view text) {

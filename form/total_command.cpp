@@ -12,8 +12,7 @@ void TotalCommand::OnTotal() {
     const int selection = m_form.GetSelection(row.goods);
     const int32_t quantity = ReadWholeNumber(m_form.GetText(row.quantity));
     const double price = ReadDecimal(m_form.GetText(row.price));
-    if (selection == kNoSelection || quantity == 0 || !(price >= 0.001))
-      break;
+    if (selection == kNoSelection || quantity == 0 || !(price >= 0.001)) break;
     ++m_nItemCount;
     m_dTotal += static_cast<double>(quantity) * price;
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ class DevicePrinter : public PrinterConnector {
   PortOpening Open() override;
 
  private:
+  std::optional<std::string> PrepareRegularFile(int fd, const std::string& path);
+
   std::vector<std::string> devices_;
   std::chrono::milliseconds stall_timeout_;
   FileSystem* files_;

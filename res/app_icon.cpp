@@ -17,8 +17,7 @@ namespace {
 
 void AddPng(wxIconBundle& bundle, const unsigned char* data, size_t size) {
   const wxBitmap bitmap = wxBitmap::NewFromPNGData(data, size);
-  if (!bitmap.IsOk())
-    return;
+  if (!bitmap.IsOk()) return;
   wxIcon icon;
   icon.CopyFromBitmap(bitmap);
   bundle.AddIcon(icon);
@@ -27,8 +26,7 @@ void AddPng(wxIconBundle& bundle, const unsigned char* data, size_t size) {
 }  // namespace
 
 wxIconBundle LoadAppIcons() {
-  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
-    wxImage::AddHandler(new wxPNGHandler);
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
   wxIconBundle bundle;
   AddPng(bundle, kIcon16Png, kIcon16PngSize);
   AddPng(bundle, kIcon32Png, kIcon32PngSize);

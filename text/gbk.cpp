@@ -17,8 +17,7 @@ bool IsUtf8Continuation(char byte) {
 size_t SkipLength(std::string_view input, size_t at, bool input_is_utf8) {
   size_t end = at + 1;
   if (input_is_utf8) {
-    while (end < input.size() && IsUtf8Continuation(input[end]))
-      ++end;
+    while (end < input.size() && IsUtf8Continuation(input[end])) ++end;
   }
   return end - at;
 }
@@ -31,8 +30,7 @@ std::string Convert(std::string_view input, const char* to, const char* from, bo
   output.reserve(input.size() + input.size() / 2 + 16);
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) {
-    for (char byte : input)
-      output += static_cast<unsigned char>(byte) < 0x80 ? byte : kReplacement;
+    for (char byte : input) output += static_cast<unsigned char>(byte) < 0x80 ? byte : kReplacement;
     return output;
   }
   size_t at = 0;
@@ -46,8 +44,7 @@ std::string Convert(std::string_view input, const char* to, const char* from, bo
     int error = errno;
     output.append(buffer, out - buffer);
     at = input.size() - in_left;
-    if (result != static_cast<size_t>(-1) || error == E2BIG)
-      continue;
+    if (result != static_cast<size_t>(-1) || error == E2BIG) continue;
     // EILSEQ (cannot convert) or EINVAL (cut off at the end): replace and go on.
     output += kReplacement;
     at += SkipLength(input, at, input_is_utf8);

@@ -15,8 +15,7 @@ namespace {
 class FixedTimeZone {
  public:
   explicit FixedTimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ"))
-      old_ = old;
+    if (const char* old = std::getenv("TZ")) old_ = old;
     setenv("TZ", zone, 1);
     tzset();
   }

@@ -33,8 +33,7 @@ TEST(ItemRowTest, RowControlsNeverOverlapTheOtherControls) {
 TEST(ItemRowTest, GoodsAreTheSixNamesInOrder) {
   const char* const expected[] = {"绿豆", "大豆", "玉米", "花生油", "东北米", "挂面"};
   ASSERT_EQ(kGoods.size(), 6u);
-  for (size_t i = 0; i < kGoods.size(); ++i)
-    EXPECT_EQ(kGoods[i], Utf8ToGbk(expected[i])) << i;
+  for (size_t i = 0; i < kGoods.size(); ++i) EXPECT_EQ(kGoods[i], Utf8ToGbk(expected[i])) << i;
 }
 
 }  // namespace

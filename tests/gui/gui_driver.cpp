@@ -11,8 +11,7 @@
 bool GuiDriver::WaitUntil(const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline)
-      return false;
+    if (std::chrono::steady_clock::now() > deadline) return false;
     wxTheApp->Yield(true);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
@@ -29,8 +28,7 @@ void GuiDriver::Settle() {
 bool GuiDriver::ShowAndActivate(wxWindow* window) {
   window->Show();
   window->Raise();
-  if (!WaitUntil([window] { return window->IsShownOnScreen(); }))
-    return false;
+  if (!WaitUntil([window] { return window->IsShownOnScreen(); })) return false;
   // Without a window manager the keyboard follows the pointer: keep it over the window.
   simulator_.MouseMove(window->GetScreenRect().GetPosition() + wxPoint(2, 2));
   auto* top = wxDynamicCast(window, wxTopLevelWindow);
@@ -59,8 +57,7 @@ void GuiDriver::Press(int key) {
 
 bool GuiDriver::Choose(wxWindow* control, const wxString& text) {
   control->SetFocus();
-  if (!WaitUntil([control] { return wxWindow::FindFocus() == control; }))
-    return false;
+  if (!WaitUntil([control] { return wxWindow::FindFocus() == control; })) return false;
   const bool chosen = simulator_.Select(text);
   Settle();
   return chosen;

@@ -22,8 +22,7 @@ class ReceiptDlgTest : public testing::Test {
     ASSERT_TRUE(driver_.ShowAndActivate(dialog_)) << "the form never became active";
   }
   void TearDown() override {
-    if (dialog_ != nullptr)
-      dialog_->Destroy();
+    if (dialog_ != nullptr) dialog_->Destroy();
     GuiDriver::Settle();
   }
 

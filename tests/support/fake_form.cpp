@@ -41,8 +41,7 @@ void FakeForm::ShowMessage(std::string_view text) {
 }
 
 void FakeForm::FillPickers() {
-  for (const ItemRow& row : kItemRows)
-    FillGoodsList(*this, row.goods);
+  for (const ItemRow& row : kItemRows) FillGoodsList(*this, row.goods);
 }
 
 void FakeForm::Pick(int picker, int index) {

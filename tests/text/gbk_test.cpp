@@ -60,8 +60,7 @@ TEST(GbkTest, KeepsZeroBytes) {
 
 TEST(GbkTest, ConvertsLongTextsWhole) {
   std::string utf8;
-  for (int i = 0; i < 100000; ++i)
-    utf8 += "绿😀";
+  for (int i = 0; i < 100000; ++i) utf8 += "绿😀";
   const std::string gbk = Utf8ToGbk(utf8);
   ASSERT_EQ(gbk.size(), 300000u);
   EXPECT_EQ(gbk.substr(gbk.size() - 3), "\xC2\xCC?");

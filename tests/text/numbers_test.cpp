@@ -9,13 +9,17 @@
 
 namespace {
 
-struct WholeCase {
+// A typed text and the number it reads as; printed as the text in failure messages.
+template <class Number>
+struct Reading {
   const char* text;
-  int32_t expected;
-  friend std::ostream& operator<<(std::ostream& out, const WholeCase& c) {
+  Number expected;
+  friend std::ostream& operator<<(std::ostream& out, const Reading& c) {
     return out << '"' << c.text << '"';
   }
 };
+using WholeCase = Reading<int32_t>;
+using DecimalCase = Reading<double>;
 
 class WholeNumberTest : public testing::TestWithParam<WholeCase> {};
 
@@ -35,14 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
                     WholeCase{"99999999999999999999999", INT32_MAX},
                     WholeCase{"-2147483648", INT32_MIN}, WholeCase{"-2147483649", INT32_MIN},
                     WholeCase{"-99999999999999999999999", INT32_MIN}));
-
-struct DecimalCase {
-  const char* text;
-  double expected;
-  friend std::ostream& operator<<(std::ostream& out, const DecimalCase& c) {
-    return out << '"' << c.text << '"';
-  }
-};
 
 class DecimalTest : public testing::TestWithParam<DecimalCase> {};
 

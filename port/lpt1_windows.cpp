@@ -1,0 +1,6 @@
+#include "port/lpt1.h"
+#include "port/windows_printer.h"
+
+std::unique_ptr<PrinterConnector> MakeLpt1Connector() {
+  return std::make_unique<WindowsPrinter>("LPT1");
+}

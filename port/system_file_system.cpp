@@ -1,0 +1,89 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+#include "port/file_system.h"
+
+namespace {
+
+// Blocks SIGPIPE on this thread for one write, and swallows the signal the write raised,
+// so a printer (or pipe) that goes away reports EPIPE instead of ending the program.
+class SigpipeGuard {
+ public:
+  SigpipeGuard() {
+    sigemptyset(&sigpipe_);
+    sigaddset(&sigpipe_, SIGPIPE);
+    blocked_ = pthread_sigmask(SIG_BLOCK, &sigpipe_, &previous_) == 0;
+  }
+  ~SigpipeGuard() {
+    if (!blocked_) return;
+    const int saved_errno = errno;
+    sigset_t pending;
+    if (sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1 &&
+        sigismember(&previous_, SIGPIPE) == 0) {
+      const timespec no_wait{0, 0};
+      while (sigtimedwait(&sigpipe_, nullptr, &no_wait) == -1 && errno == EINTR) {
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    errno = saved_errno;
+  }
+  SigpipeGuard(const SigpipeGuard&) = delete;
+  SigpipeGuard& operator=(const SigpipeGuard&) = delete;
+
+ private:
+  sigset_t sigpipe_{};
+  sigset_t previous_{};
+  bool blocked_ = false;
+};
+
+class PosixFileSystem : public FileSystem {
+ public:
+  int OpenForWriting(const char* path) override {
+    return open(path, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  }
+
+  int IsRegularFile(int fd) override {
+    struct stat status {};
+    if (fstat(fd, &status) != 0) return -1;
+    return S_ISREG(status.st_mode) ? 1 : 0;
+  }
+
+  int LockExclusive(int fd) override { return flock(fd, LOCK_EX | LOCK_NB); }
+
+  off_t SeekToEnd(int fd) override { return lseek(fd, 0, SEEK_END); }
+
+  ssize_t Write(int fd, const void* data, size_t size) override {
+    SigpipeGuard guard;
+    return write(fd, data, size);
+  }
+
+  int WaitForRoom(int fd, std::chrono::milliseconds timeout) override {
+    pollfd entry{fd, POLLOUT, 0};
+    return poll(&entry, 1, static_cast<int>(timeout.count()));
+  }
+
+  int Close(int fd) override { return close(fd); }
+
+  void Sleep(std::chrono::milliseconds duration) override {
+    timespec remaining{static_cast<time_t>(duration.count() / 1000),
+                       static_cast<long>(duration.count() % 1000) * 1000000L};
+    while (nanosleep(&remaining, &remaining) == -1 && errno == EINTR) {
+    }
+  }
+
+  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+  static PosixFileSystem system;
+  return system;
+}

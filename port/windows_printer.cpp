@@ -1,0 +1,79 @@
+#include "port/windows_printer.h"
+
+#define NOMINMAX
+#include <windows.h>
+
+#include <algorithm>
+
+#include "text/format.h"
+
+namespace {
+
+// The system's text for an error code, in the ANSI code page (GBK on Chinese systems).
+std::string Reason(DWORD error) {
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string reason = length > 0 ? std::string(text, length) : Format("error %lu", error);
+  if (text != nullptr) LocalFree(text);
+  while (!reason.empty() &&
+         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
+    reason.pop_back();
+  }
+  return reason;
+}
+
+class WindowsPort : public PrinterPort {
+ public:
+  WindowsPort(HANDLE handle, std::string device) : handle_(handle), device_(std::move(device)) {}
+  ~WindowsPort() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  WindowsPort(const WindowsPort&) = delete;
+  WindowsPort& operator=(const WindowsPort&) = delete;
+
+  // Completes short writes; a write that moves nothing is a failure, not a reason to wait.
+  std::optional<std::string> Write(std::string_view bytes) override {
+    size_t done = 0;
+    while (done < bytes.size()) {
+      const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+      DWORD written = 0;
+      if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)) {
+        return device_ + ": " + Reason(GetLastError());
+      }
+      if (written == 0) return device_ + ": the printer accepted nothing";
+      done += written;
+    }
+    return std::nullopt;
+  }
+
+  std::optional<std::string> Close() override {
+    if (handle_ == INVALID_HANDLE_VALUE) return std::nullopt;
+    const BOOL closed = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    if (!closed) return device_ + ": " + Reason(GetLastError());
+    return std::nullopt;
+  }
+
+ private:
+  HANDLE handle_;
+  std::string device_;
+};
+
+}  // namespace
+
+PortOpening WindowsPrinter::Open() {
+  HANDLE handle =
+      CreateFileA(device_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return {nullptr, device_ + ": " + Reason(GetLastError())};
+  // A port has no position; a file standing in for one is appended to.
+  const DWORD position = SetFilePointer(handle, 0, nullptr, FILE_END);
+  const DWORD seek_error = position == INVALID_SET_FILE_POINTER ? GetLastError() : NO_ERROR;
+  if (seek_error != NO_ERROR && GetFileType(handle) == FILE_TYPE_DISK) {
+    const std::string error = device_ + ": " + Reason(seek_error);
+    CloseHandle(handle);
+    return {nullptr, error};
+  }
+  return {std::make_unique<WindowsPort>(handle, device_), ""};
+}

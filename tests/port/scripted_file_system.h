@@ -1,0 +1,70 @@
+// A file system whose writes follow a script, on a clock that moves only when the port
+// waits: short writes, interruptions, a printer with no room, without real devices.
+#pragma once
+
+#include <cerrno>
+#include <deque>
+#include <string>
+
+#include "port/file_system.h"
+
+class ScriptedFileSystem : public FileSystem {
+ public:
+  // What one write does: take up to `accept` bytes, or fail with `error`.
+  struct Step {
+    ssize_t accept;
+    int error;
+  };
+  static Step Accept(ssize_t bytes) { return {bytes, 0}; }
+  static Step Fail(int error) { return {-1, error}; }
+
+  std::deque<Step> script;  // once empty, every write takes everything
+  int open_error = 0;       // errno of every open, when not 0
+  std::string written;      // everything the port wrote
+  int writes = 0;
+  int waits = 0;  // waits for room and sleeps, together
+  int closes = 0;
+
+  int OpenForWriting(const char*) override {
+    if (open_error != 0) return Error(open_error);
+    return kFd;
+  }
+  int IsRegularFile(int) override { return 0; }
+  int LockExclusive(int) override { return 0; }
+  off_t SeekToEnd(int) override { return 0; }
+
+  ssize_t Write(int, const void* data, size_t size) override {
+    // A port that keeps trying without waiting would never let the clock move; fail
+    // loudly instead of hanging the test.
+    if (++writes > 100000) return Error(EIO);
+    Step step = script.empty() ? Accept(static_cast<ssize_t>(size)) : script.front();
+    if (!script.empty()) script.pop_front();
+    if (step.accept < 0) return Error(step.error);
+    const size_t taken = std::min(size, static_cast<size_t>(step.accept));
+    written.append(static_cast<const char*>(data), taken);
+    return static_cast<ssize_t>(taken);
+  }
+
+  int WaitForRoom(int, std::chrono::milliseconds timeout) override {
+    ++waits;
+    now_ += timeout;
+    return 0;
+  }
+  int Close(int) override {
+    ++closes;
+    return 0;
+  }
+  void Sleep(std::chrono::milliseconds duration) override {
+    ++waits;
+    now_ += duration;
+  }
+  std::chrono::steady_clock::time_point Now() override { return now_; }
+
+ private:
+  static constexpr int kFd = 42;
+  static int Error(int error) {
+    errno = error;
+    return -1;
+  }
+  std::chrono::steady_clock::time_point now_{};
+};
