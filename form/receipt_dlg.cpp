@@ -128,8 +128,7 @@ void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {
 
 // Every child's end reaches the dialog too; only the dialog's own releases.
 void CReceiptDlg::OnDestroy(wxWindowDestroyEvent& event) {
-  if (event.GetWindow() == this)
-    m_about.Release();
+  if (event.GetWindow() == this) m_about.Release();
   event.Skip();
 }
 

@@ -17,8 +17,7 @@ void AboutCommand::SetUp() {
 
 tagSoft* AboutCommand::NewRecord() const {
   void* memory = m_allocator.allocate(kProductRecordSize);
-  if (memory == nullptr)
-    return nullptr;
+  if (memory == nullptr) return nullptr;
   auto* record = static_cast<tagSoft*>(memory);
   if (!WriteProductRecord(*record, ThisProduct())) {
     m_allocator.release(memory);
@@ -28,8 +27,7 @@ tagSoft* AboutCommand::NewRecord() const {
 }
 
 void AboutCommand::OnAbout() {
-  if (m_pCore == nullptr || m_pSoft == nullptr)
-    return;
+  if (m_pCore == nullptr || m_pSoft == nullptr) return;
   m_pCore->uu(tagOprType::About, m_pSoft, std::string());
 }
 

@@ -29,8 +29,7 @@ void AppendByte(std::string& hex, uint8_t byte) {
 std::optional<uint8_t> ReadByte(std::string_view digits) {
   const size_t high = kHexDigits.find(digits[0]);
   const size_t low = kHexDigits.find(digits[1]);
-  if (high == std::string_view::npos || low == std::string_view::npos)
-    return std::nullopt;
+  if (high == std::string_view::npos || low == std::string_view::npos) return std::nullopt;
   return static_cast<uint8_t>(high << 4 | low);
 }
 
@@ -39,16 +38,13 @@ std::optional<uint8_t> ReadByte(std::string_view digits) {
 bool AppendCharacter(std::string& text, std::string_view digits) {
   const std::optional<uint8_t> first = ReadByte(digits.substr(0, 2));
   const std::optional<uint8_t> second = ReadByte(digits.substr(2, 2));
-  if (!first || !second)
-    return false;
+  if (!first || !second) return false;
   if (*first == 0x00) {
-    if (!IsSingleByteCharacter(*second))
-      return false;
+    if (!IsSingleByteCharacter(*second)) return false;
     text += static_cast<char>(*second);
     return true;
   }
-  if (!IsLeadByte(*first) || !IsTrailByte(*second))
-    return false;
+  if (!IsLeadByte(*first) || !IsTrailByte(*second)) return false;
   text += static_cast<char>(*first);
   text += static_cast<char>(*second);
   return true;
@@ -66,11 +62,9 @@ std::optional<std::string> EncodeHexText(std::string_view gbk) {
       AppendByte(hex, byte);
       continue;
     }
-    if (!IsLeadByte(byte) || at + 1 == gbk.size())
-      return std::nullopt;
+    if (!IsLeadByte(byte) || at + 1 == gbk.size()) return std::nullopt;
     const auto trail = static_cast<uint8_t>(gbk[++at]);
-    if (!IsTrailByte(trail))
-      return std::nullopt;
+    if (!IsTrailByte(trail)) return std::nullopt;
     AppendByte(hex, byte);
     AppendByte(hex, trail);
   }
@@ -81,15 +75,12 @@ std::optional<std::string> EncodeHexText(std::string_view gbk) {
 
 std::optional<std::string> DecodeHexText(std::span<const char> field) {
   const auto terminator = std::find(field.begin(), field.end(), '\0');
-  if (terminator == field.end())
-    return std::nullopt;
+  if (terminator == field.end()) return std::nullopt;
   const std::string_view hex(field.data(), static_cast<size_t>(terminator - field.begin()));
-  if (hex.size() % kDigitsPerCharacter != 0)
-    return std::nullopt;
+  if (hex.size() % kDigitsPerCharacter != 0) return std::nullopt;
   std::string text;
   for (size_t at = 0; at < hex.size(); at += kDigitsPerCharacter) {
-    if (!AppendCharacter(text, hex.substr(at, kDigitsPerCharacter)))
-      return std::nullopt;
+    if (!AppendCharacter(text, hex.substr(at, kDigitsPerCharacter))) return std::nullopt;
   }
   return text;
 }

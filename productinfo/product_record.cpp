@@ -13,8 +13,7 @@ namespace {
 // Copies the encoded text with its terminator and clears the rest of the field.
 bool WriteField(std::span<char> field, std::string_view plain) {
   const std::optional<std::string> hex = EncodeHexText(plain);
-  if (!hex || hex->size() >= field.size())
-    return false;
+  if (!hex || hex->size() >= field.size()) return false;
   const auto end = std::copy(hex->begin(), hex->end(), field.begin());
   std::fill(end, field.end(), '\0');
   return true;
@@ -49,7 +48,6 @@ std::optional<ProductTexts> ReadProductRecord(const tagSoft& record) {
   std::optional<std::string> name = ReadField(record.name);
   std::optional<std::string> kind = ReadField(record.kind);
   std::optional<std::string> title = ReadField(record.title);
-  if (!version || !name || !kind || !title)
-    return std::nullopt;
+  if (!version || !name || !kind || !title) return std::nullopt;
   return ProductTexts{std::move(*version), std::move(*name), std::move(*kind), std::move(*title)};
 }

@@ -50,8 +50,7 @@ class AboutBoxWatch : public wxModalDialogHook {
  private:
   SeenBox ReadAndClose(wxDialog* box) {
     SeenBox result;
-    if (!GuiDriver::WaitUntil([box] { return box->IsShownOnScreen(); }))
-      return result;
+    if (!GuiDriver::WaitUntil([box] { return box->IsShownOnScreen(); })) return result;
     result.caption = box->GetTitle();
     result.owner = box->GetParent();
     result.hasIcons = box->GetIcons().GetIcon(32, wxIconBundle::FALLBACK_NONE).IsOk();
@@ -60,11 +59,9 @@ class AboutBoxWatch : public wxModalDialogHook {
       if (const auto* text = wxDynamicCast(child, wxStaticText))
         result.texts.push_back(text->GetLabel());
       result.hasPicture |= wxDynamicCast(child, wxStaticBitmap) != nullptr;
-      if (auto* button = wxDynamicCast(child, wxButton))
-        close = button;
+      if (auto* button = wxDynamicCast(child, wxButton)) close = button;
     }
-    if (close != nullptr)
-      driver_.Click(close);
+    if (close != nullptr) driver_.Click(close);
     result.closedByItsButton = GuiDriver::WaitUntil([box] { return !box->IsModal(); });
     if (!result.closedByItsButton)
       box->EndModal(wxID_CANCEL);  // never leave the test hanging in the box
@@ -79,8 +76,7 @@ std::vector<wxString> FormState(const wxWindow* form) {
   std::vector<wxString> state;
   for (const wxWindow* child : form->GetChildren()) {
     wxString value = child->GetLabel();
-    if (const auto* edit = wxDynamicCast(child, wxTextCtrl))
-      value = edit->GetValue();
+    if (const auto* edit = wxDynamicCast(child, wxTextCtrl)) value = edit->GetValue();
     if (const auto* picker = wxDynamicCast(child, wxChoice))
       value = wxString::Format("%d", picker->GetSelection());
     state.push_back(wxString::Format("%d %d ", child->GetId(), child->IsEnabled()) + value);

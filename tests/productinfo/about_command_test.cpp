@@ -113,10 +113,8 @@ class AboutCommandFailureTest : public AboutCommandTest,
 
 TEST_P(AboutCommandFailureTest, AboutIsSkippedAndWhatWasAllocatedIsReleased) {
   AboutCommand::Allocator allocator = CountingAllocator();
-  if (GetParam().coreFails)
-    allocator.newCore = []() -> CCore* { return nullptr; };
-  if (GetParam().recordFails)
-    allocator.allocate = [](size_t) -> void* { return nullptr; };
+  if (GetParam().coreFails) allocator.newCore = []() -> CCore* { return nullptr; };
+  if (GetParam().recordFails) allocator.allocate = [](size_t) -> void* { return nullptr; };
   AboutCommand about(allocator);
   about.SetUp();
   EXPECT_EQ(about.Core() == nullptr, GetParam().coreFails);

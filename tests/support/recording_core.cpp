@@ -23,8 +23,7 @@ CCore::~CCore() {
 
 std::string CCore::uu(tagOprType operation, tagSoft* record, std::string text) {
   std::string bytes;
-  if (record != nullptr)
-    bytes.assign(reinterpret_cast<const char*>(record), sizeof(tagSoft));
+  if (record != nullptr) bytes.assign(reinterpret_cast<const char*>(record), sizeof(tagSoft));
   MutableCalls().push_back({operation, record, std::move(bytes), std::move(text)});
   return "recorded";
 }
