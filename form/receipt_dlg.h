@@ -13,6 +13,7 @@
 #include "form/item_row.h"
 #include "form/total_command.h"
 #include "port/lpt1.h"
+#include "productinfo/about_command.h"
 #include "receipt/print_command.h"
 
 class wxChoice;
@@ -23,6 +24,7 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   // Receipts go to `printer`: "LPT1" unless a test gives its own.
   explicit CReceiptDlg(wxWindow* parent = nullptr,
                        std::unique_ptr<PrinterConnector> printer = MakeLpt1Connector());
+  ~CReceiptDlg() override;
 
   // FormInterface, over the widgets; texts are converted between GBK and Unicode here.
   std::string GetText(int id) const override;
@@ -42,8 +44,11 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   void OnInitDialog(wxInitDialogEvent& event);
   void OnTotal(wxCommandEvent& event);
   void OnPrint(wxCommandEvent& event);
+  void OnAbout(wxCommandEvent& event);
+  void OnDestroy(wxWindowDestroyEvent& event);
   void OnCharHook(wxKeyEvent& event);
 
+  AboutCommand m_about;                              // component and product record
   TotalCommand m_total;                              // item count and total
   std::unique_ptr<PrinterConnector> m_printer;       // where receipts go
   PrintCommand m_print;                              // holds the passphrase lock
