@@ -2,17 +2,29 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build package deps clean screenshot
+.PHONY: run test build package deps clean screenshot fuzz build-fuzz
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
 
-test: build
+test: build build-fuzz
 	ctest --preset $(PRESET)
+	ctest --preset fuzz
 
 build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
+
+# The fuzz targets, built with clang into build/fuzz; `make test` runs each for 10 s.
+build-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+# Runs every fuzz target for SECONDS seconds (make fuzz SECONDS=600); what they find is kept
+# in build/fuzz/fuzz/corpus, a failing input in build/fuzz/fuzz/artifacts.
+SECONDS ?= 60
+fuzz: build-fuzz
+	scripts/run-fuzzers $(SECONDS) build/fuzz/fuzz/*_fuzzer
 
 # The Debian package, build/$(PRESET)/norvessa_<version>_<architecture>.deb.
 package: build

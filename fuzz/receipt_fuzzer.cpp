@@ -1,0 +1,212 @@
+// The whole Print command over a form holding any texts, printing to a recording
+// printer. The input is the form, one box per line: cashier, receipt number, date, time,
+// amount received, the period's two parts, then rows 1 to 6 as goods, quantity and
+// price. A goods line "0" to "5" picks that goods, an empty one picks nothing, any other
+// text is put on the picker's list and picked.
+//
+// Checked: the command refuses exactly when a check fails, with that check's message;
+// otherwise one receipt is written that starts with the title and ends with the feed,
+// holds one item line per counted row and every other line as the layout fixes it, with
+// money that adds up. No box changes.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/control_ids.h"
+#include "form/item_row.h"
+#include "form/total_command.h"
+#include "fuzz/fields.h"
+#include "fuzz/receipt_checks.h"
+#include "fuzz/reference_readings.h"
+#include "fuzz/require.h"
+#include "receipt/print_command.h"
+#include "tests/support/fake_form.h"
+#include "tests/support/recording_printer.h"
+
+namespace {
+
+// The receipt's fixed texts, GBK.
+constexpr std::string_view kTitle = "            \xCF\xFA\xCA\xDB\xB5\xA5\r\n";  // 销售单
+constexpr std::string_view kSeparator = "--------------------------------\r\n";
+// 演示             数量 单价  金额
+constexpr std::string_view kHeader =
+    "\xD1\xDD\xCA\xBE             \xCA\xFD\xC1\xBF \xB5\xA5\xBC\xDB  \xBD\xF0\xB6\xEE\r\n";
+constexpr std::string_view kFeed = "\r\n\r\n\r\n\r\n\r\n";
+constexpr std::string_view kCashierLabel = "\xCA\xD5\xD2\xF8\xD4\xB1:";     // 收银员:
+constexpr std::string_view kNumberLabel = "   \xB1\xE0\xBA\xC5:";           // 编号:
+constexpr std::string_view kDateLabel = "\xC8\xD5\xC6\xDA:";                // 日期:
+constexpr std::string_view kTimeLabel = "    \xCA\xB1\xBC\xE4:";            // 时间:
+constexpr std::string_view kTotalLabel = "\xBA\xCF\xBC\xC6:\xA3\xA4";       // 合计:￥
+constexpr std::string_view kReceivedLabel = "\xCA\xB5\xCA\xD5:\xA3\xA4";    // 实收:￥
+constexpr std::string_view kCashLabel = "\xCF\xD6\xBD\xF0:\xA3\xA4";        // 现金:￥
+constexpr std::string_view kChangeLabel = "\xD5\xD2\xB2\xB9:\xA3\xA4";      // 找补:￥
+constexpr std::string_view kPeriodLabel = "\xB3\xA1\xC6\xDA\xB4\xCE:    ";  // 场期次:
+constexpr std::string_view kPeriodGap{"\0\0\0\0\0\0\0", 7};
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Pieces besides the item lines: six before them, ten after.
+constexpr size_t kPiecesBeforeItems = 6;
+constexpr size_t kFixedPieces = 16;
+
+enum Field : size_t {
+  kCashier,
+  kNumber,
+  kDate,
+  kTime,
+  kReceived,
+  kPeriod1,
+  kPeriod2,
+  kFirstRow,
+  kFieldCount = kFirstRow + 3 * kItemRowCount
+};
+
+struct TypedRow {
+  std::string goods;  // the goods picked, "" when none
+  std::string quantity;
+  std::string price;
+};
+
+struct TypedForm {
+  std::vector<std::string> fields;
+  std::vector<TypedRow> rows;
+};
+
+// Puts the typed goods line of one row into its picker.
+std::string PickGoods(FakeForm& form, int picker, const std::string& typed) {
+  if (typed.empty()) return "";
+  const bool listed = typed.size() == 1 && typed[0] >= '0' && typed[0] < '0' + int(kGoods.size());
+  if (!listed) form.AddItem(picker, typed);
+  const int index = listed ? typed[0] - '0' : int(kGoods.size());
+  form.Pick(picker, index);
+  return form.Items(picker).at(static_cast<size_t>(index));
+}
+
+TypedForm Type(FakeForm& form, const uint8_t* data, size_t size) {
+  TypedForm typed;
+  for (std::string& field : SplitFields(data, size, kFieldCount))
+    typed.fields.push_back(UpToZeroByte(field));
+  form.FillPickers();
+  const int boxes[] = {IDC_CASHIER,  IDC_RECEIPTNO, IDC_DATE,   IDC_TIME,
+                       IDC_RECEIVED, IDC_PERIOD1,   IDC_PERIOD2};
+  for (size_t field = 0; field < kFirstRow; ++field)
+    form.SetText(boxes[field], typed.fields[field]);
+  for (size_t row = 0; row < kItemRowCount; ++row) {
+    const ItemRow& ids = kItemRows[row];
+    const std::string* texts = &typed.fields[kFirstRow + 3 * row];
+    form.SetText(ids.quantity, texts[1]);
+    form.SetText(ids.price, texts[2]);
+    typed.rows.push_back({PickGoods(form, ids.goods, texts[0]), texts[1], texts[2]});
+  }
+  return typed;
+}
+
+struct Sum {
+  size_t rows = 0;  // the leading rows that count
+  double total = 0.0;
+};
+
+// The rows that count, by the rule: goods picked, a quantity that reads as anything but
+// 0, a unit price of at least 0.001, a total that stays finite with the row's amount;
+// the first that does not ends the run.
+Sum CountedRows(const std::vector<TypedRow>& rows) {
+  Sum sum;
+  for (const TypedRow& row : rows) {
+    const int32_t quantity = ReferenceWholeNumber(row.quantity);
+    const double price = ReferenceDecimal(row.price);
+    if (row.goods.empty() || quantity == 0 || !(price >= 0.001)) break;
+    const double total = sum.total + static_cast<double>(quantity) * price;
+    if (!std::isfinite(total)) break;
+    ++sum.rows;
+    sum.total = total;
+  }
+  return sum;
+}
+
+// A money line: its label, the amount to the cent, CR LF. Returns the amount printed.
+double CheckMoneyLine(std::string_view line, std::string_view label, double value,
+                      const char* property) {
+  Require(line.starts_with(label) && line.ends_with(kLineEnd), property);
+  const std::string_view money =
+      line.substr(label.size(), line.size() - label.size() - kLineEnd.size());
+  CheckMoney(money, value, property);
+  return std::strtod(std::string(money).c_str(), nullptr);
+}
+
+void CheckReceipt(const TypedForm& typed, const Sum& sum, const std::vector<std::string>& pieces) {
+  const size_t counted = sum.rows;
+  Require(pieces.size() == kFixedPieces + counted, "one piece per line part, one per counted row");
+  Require(pieces.front() == kTitle, "the receipt starts with the title");
+  Require(pieces.back() == kFeed, "the receipt ends with the feed");
+  Require(pieces[1] == kSeparator && pieces[4] == kSeparator && pieces[5] == kHeader,
+          "separators and column header where the layout puts them");
+  const std::vector<std::string>& f = typed.fields;
+  Require(pieces[2] == std::string(kCashierLabel) + f[kCashier] + std::string(kNumberLabel) +
+                           f[kNumber] + std::string(kLineEnd),
+          "the cashier line carries the cashier and the receipt number as typed");
+  const DateTimeTexts moment = ExpectedDateTime(f[kDate], f[kTime]);
+  Require(pieces[3] == std::string(kDateLabel) + moment.date + std::string(kTimeLabel) +
+                           moment.time + std::string(kLineEnd),
+          "the date line carries the normalised date and time");
+
+  double printed_sum = 0.0;
+  for (size_t row = 0; row < counted; ++row) {
+    const TypedRow& each = typed.rows[row];
+    printed_sum +=
+        CheckItemLine(pieces[kPiecesBeforeItems + row], each.goods, each.quantity, each.price);
+  }
+  const std::string* after = &pieces[kPiecesBeforeItems + counted];
+  Require(after[0] == kSeparator, "a separator after the item lines");
+  const double printed_total = CheckMoneyLine(after[1], kTotalLabel, sum.total, "the total line");
+  Require(std::fabs(printed_total - printed_sum) <=
+              0.005 * double(counted + 1) + std::fabs(printed_total) * 1e-12,
+          "the item lines add up to the total");
+  const double received = ReferenceDecimal(f[kReceived]);
+  CheckMoneyLine(after[2], kReceivedLabel, received, "the received line");
+  CheckMoneyLine(after[3], kCashLabel, received, "the cash line");
+  CheckMoneyLine(after[4], kChangeLabel, received - sum.total, "the change line");
+  Require(after[5] == std::string(kPeriodLabel) + f[kPeriod1] && after[6] == kPeriodGap &&
+              after[7] == f[kPeriod2] + std::string(kLineEnd) && after[8] == kLineEnd,
+          "the period line: label, first part, seven zero bytes, second part, CR LF");
+}
+
+// The message of the first check that fails, or "" when the form may print.
+std::string_view ExpectedRefusal(const TypedForm& typed, size_t counted) {
+  if (counted == 0) return kNoItemsMessage;
+  if (typed.fields[kCashier].empty()) return kNoCashierMessage;
+  if (typed.fields[kReceived].empty()) return kNoReceivedMessage;
+  return "";
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FakeForm form;
+  const TypedForm typed = Type(form, data, size);
+  TotalCommand total(form);
+  RecordingPrinter printer;
+  PrintCommand print(form, total, printer);
+  total.OnTotal();
+  const FakeForm::Boxes before = form.Contents();
+  print.OnPrint();
+
+  const Sum sum = CountedRows(typed.rows);
+  Require(total.ItemCount() == int32_t(sum.rows), "the rows that count are the leading valid ones");
+  CheckMoney(form.GetText(IDC_TOTAL), sum.total, "the total box shows the total of those rows");
+  Require(form.Contents() == before, "printing changes no box");
+  const std::string_view refusal = ExpectedRefusal(typed, sum.rows);
+  if (!refusal.empty()) {
+    Require(form.messages == std::vector<std::string>{std::string(refusal)} && printer.opens == 0 &&
+                !form.IsDisabled(IDC_PASSPHRASE),
+            "a form that fails a check gets that check's message and nothing is printed");
+    return 0;
+  }
+  Require(form.messages.empty() && printer.opens == 1 && printer.closes == 1,
+          "a form that passes the checks prints once, silently");
+  Require(form.IsDisabled(IDC_PASSPHRASE), "printing locks the passphrase");
+  CheckReceipt(typed, sum, printer.writes);
+  return 0;
+}
