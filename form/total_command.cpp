@@ -1,5 +1,7 @@
 #include "form/total_command.h"
 
+#include <cmath>
+
 #include "form/control_ids.h"
 #include "form/item_row.h"
 #include "text/format.h"
@@ -13,8 +15,12 @@ void TotalCommand::OnTotal() {
     const int32_t quantity = ReadWholeNumber(m_form.GetText(row.quantity));
     const double price = ReadDecimal(m_form.GetText(row.price));
     if (selection == kNoSelection || quantity == 0 || !(price >= 0.001)) break;
+    // Past a double's range the sum would print as "inf" on the receipt; such a row is no
+    // more a number than an unreadable price is.
+    const double total = m_dTotal + static_cast<double>(quantity) * price;
+    if (!std::isfinite(total)) break;
     ++m_nItemCount;
-    m_dTotal += static_cast<double>(quantity) * price;
+    m_dTotal = total;
   }
   ShowTotal();
 }
