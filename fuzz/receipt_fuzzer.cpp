@@ -24,29 +24,11 @@
 #include "fuzz/reference_readings.h"
 #include "fuzz/require.h"
 #include "receipt/print_command.h"
+#include "tests/support/expected_receipt.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
 
 namespace {
-
-// The receipt's fixed texts, GBK.
-constexpr std::string_view kTitle = "            \xCF\xFA\xCA\xDB\xB5\xA5\r\n";  // 销售单
-constexpr std::string_view kSeparator = "--------------------------------\r\n";
-// 演示             数量 单价  金额
-constexpr std::string_view kHeader =
-    "\xD1\xDD\xCA\xBE             \xCA\xFD\xC1\xBF \xB5\xA5\xBC\xDB  \xBD\xF0\xB6\xEE\r\n";
-constexpr std::string_view kFeed = "\r\n\r\n\r\n\r\n\r\n";
-constexpr std::string_view kCashierLabel = "\xCA\xD5\xD2\xF8\xD4\xB1:";     // 收银员:
-constexpr std::string_view kNumberLabel = "   \xB1\xE0\xBA\xC5:";           // 编号:
-constexpr std::string_view kDateLabel = "\xC8\xD5\xC6\xDA:";                // 日期:
-constexpr std::string_view kTimeLabel = "    \xCA\xB1\xBC\xE4:";            // 时间:
-constexpr std::string_view kTotalLabel = "\xBA\xCF\xBC\xC6:\xA3\xA4";       // 合计:￥
-constexpr std::string_view kReceivedLabel = "\xCA\xB5\xCA\xD5:\xA3\xA4";    // 实收:￥
-constexpr std::string_view kCashLabel = "\xCF\xD6\xBD\xF0:\xA3\xA4";        // 现金:￥
-constexpr std::string_view kChangeLabel = "\xD5\xD2\xB2\xB9:\xA3\xA4";      // 找补:￥
-constexpr std::string_view kPeriodLabel = "\xB3\xA1\xC6\xDA\xB4\xCE:    ";  // 场期次:
-constexpr std::string_view kPeriodGap{"\0\0\0\0\0\0\0", 7};
-constexpr std::string_view kLineEnd = "\r\n";
 
 // Pieces besides the item lines: six before them, ten after.
 constexpr size_t kPiecesBeforeItems = 6;
@@ -129,9 +111,9 @@ Sum CountedRows(const std::vector<TypedRow>& rows) {
 // A money line: its label, the amount to the cent, CR LF. Returns the amount printed.
 double CheckMoneyLine(std::string_view line, std::string_view label, double value,
                       const char* property) {
-  Require(line.starts_with(label) && line.ends_with(kLineEnd), property);
+  Require(line.starts_with(label) && line.ends_with(kCrLf), property);
   const std::string_view money =
-      line.substr(label.size(), line.size() - label.size() - kLineEnd.size());
+      line.substr(label.size(), line.size() - label.size() - kCrLf.size());
   CheckMoney(money, value, property);
   return std::strtod(std::string(money).c_str(), nullptr);
 }
@@ -139,17 +121,18 @@ double CheckMoneyLine(std::string_view line, std::string_view label, double valu
 void CheckReceipt(const TypedForm& typed, const Sum& sum, const std::vector<std::string>& pieces) {
   const size_t counted = sum.rows;
   Require(pieces.size() == kFixedPieces + counted, "one piece per line part, one per counted row");
-  Require(pieces.front() == kTitle, "the receipt starts with the title");
-  Require(pieces.back() == kFeed, "the receipt ends with the feed");
-  Require(pieces[1] == kSeparator && pieces[4] == kSeparator && pieces[5] == kHeader,
+  Require(pieces.front() == kExpectedTitle, "the receipt starts with the title");
+  Require(pieces.back() == kExpectedFeed, "the receipt ends with the feed");
+  Require(pieces[1] == kExpectedSeparator && pieces[4] == kExpectedSeparator &&
+              pieces[5] == kExpectedHeader,
           "separators and column header where the layout puts them");
   const std::vector<std::string>& f = typed.fields;
   Require(pieces[2] == std::string(kCashierLabel) + f[kCashier] + std::string(kNumberLabel) +
-                           f[kNumber] + std::string(kLineEnd),
+                           f[kNumber] + std::string(kCrLf),
           "the cashier line carries the cashier and the receipt number as typed");
   const DateTimeTexts moment = ExpectedDateTime(f[kDate], f[kTime]);
   Require(pieces[3] == std::string(kDateLabel) + moment.date + std::string(kTimeLabel) +
-                           moment.time + std::string(kLineEnd),
+                           moment.time + std::string(kCrLf),
           "the date line carries the normalised date and time");
 
   double printed_sum = 0.0;
@@ -159,7 +142,7 @@ void CheckReceipt(const TypedForm& typed, const Sum& sum, const std::vector<std:
         CheckItemLine(pieces[kPiecesBeforeItems + row], each.goods, each.quantity, each.price);
   }
   const std::string* after = &pieces[kPiecesBeforeItems + counted];
-  Require(after[0] == kSeparator, "a separator after the item lines");
+  Require(after[0] == kExpectedSeparator, "a separator after the item lines");
   const double printed_total = CheckMoneyLine(after[1], kTotalLabel, sum.total, "the total line");
   Require(std::fabs(printed_total - printed_sum) <=
               0.005 * double(counted + 1) + std::fabs(printed_total) * 1e-12,
@@ -169,7 +152,7 @@ void CheckReceipt(const TypedForm& typed, const Sum& sum, const std::vector<std:
   CheckMoneyLine(after[3], kCashLabel, received, "the cash line");
   CheckMoneyLine(after[4], kChangeLabel, received - sum.total, "the change line");
   Require(after[5] == std::string(kPeriodLabel) + f[kPeriod1] && after[6] == kPeriodGap &&
-              after[7] == f[kPeriod2] + std::string(kLineEnd) && after[8] == kLineEnd,
+              after[7] == f[kPeriod2] + std::string(kCrLf) && after[8] == kCrLf,
           "the period line: label, first part, seven zero bytes, second part, CR LF");
 }
 

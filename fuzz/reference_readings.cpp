@@ -28,22 +28,24 @@ size_t TakeSign(std::string_view text, size_t at, std::string& prefix) {
   return at;
 }
 
+// Where the number starts, after the white space and its sign (taken into `prefix`).
+size_t TakeSpaceAndSign(std::string_view text, std::string& prefix) {
+  size_t at = 0;
+  while (at < text.size() && IsCSpace(text[at])) ++at;
+  return TakeSign(text, at, prefix);
+}
+
 // "[sign]digits" after the white space; the digits may be missing.
 std::string WholePrefix(std::string_view text) {
   std::string prefix;
-  size_t at = 0;
-  while (at < text.size() && IsCSpace(text[at])) ++at;
-  at = TakeSign(text, at, prefix);
-  TakeWhile(text, at, prefix, IsDecimalDigit);
+  TakeWhile(text, TakeSpaceAndSign(text, prefix), prefix, IsDecimalDigit);
   return prefix;
 }
 
 // The plain decimal after the white space, or "" when there is none.
 std::string DecimalPrefix(std::string_view text) {
   std::string prefix;
-  size_t at = 0;
-  while (at < text.size() && IsCSpace(text[at])) ++at;
-  at = TakeSign(text, at, prefix);
+  size_t at = TakeSpaceAndSign(text, prefix);
   const size_t mantissa_start = prefix.size();
   at = TakeWhile(text, at, prefix, IsDecimalDigit);
   if (at < text.size() && text[at] == '.') {
