@@ -78,10 +78,12 @@ TypedForm Type(FakeForm& form, const uint8_t* data, size_t size) {
     form.SetText(boxes[field], typed.fields[field]);
   for (size_t row = 0; row < kItemRowCount; ++row) {
     const ItemRow& ids = kItemRows[row];
-    const std::string* texts = &typed.fields[kFirstRow + 3 * row];
-    form.SetText(ids.quantity, texts[1]);
-    form.SetText(ids.price, texts[2]);
-    typed.rows.push_back({PickGoods(form, ids.goods, texts[0]), texts[1], texts[2]});
+    const size_t first = kFirstRow + 3 * row;
+    const std::string& quantity = typed.fields[first + 1];
+    const std::string& price = typed.fields[first + 2];
+    form.SetText(ids.quantity, quantity);
+    form.SetText(ids.price, price);
+    typed.rows.push_back({PickGoods(form, ids.goods, typed.fields[first]), quantity, price});
   }
   return typed;
 }
