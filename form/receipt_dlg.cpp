@@ -149,7 +149,7 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
     return;
   }
   wxWindow* focus = FindFocus();
-  if (IsEnterKey(event.GetKeyCode()) && wxDynamicCast(focus, wxTextCtrl) != nullptr) {
+  if (IsEnterKey(event.GetKeyCode()) && dynamic_cast<wxTextCtrl*>(focus) != nullptr) {
     focus->Navigate(wxNavigationKeyEvent::IsForward);
     return;
   }
@@ -159,13 +159,13 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
 std::string CReceiptDlg::GetText(int id) const {
   if (const wxChoice* picker = Picker(id)) return ToGbk(picker->GetStringSelection());
   const wxWindow* control = FindWindow(id);
-  if (const auto* edit = wxDynamicCast(control, wxTextCtrl)) return ToGbk(edit->GetValue());
+  if (const auto* edit = dynamic_cast<const wxTextCtrl*>(control)) return ToGbk(edit->GetValue());
   return control != nullptr ? ToGbk(control->GetLabel()) : std::string();
 }
 
 void CReceiptDlg::SetText(int id, std::string_view text) {
   wxWindow* control = FindWindow(id);
-  if (auto* edit = wxDynamicCast(control, wxTextCtrl)) {
+  if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
     edit->ChangeValue(ToWx(text));
   } else if (control != nullptr) {
     control->SetLabel(ToWx(text));

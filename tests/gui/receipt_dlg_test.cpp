@@ -28,7 +28,7 @@ class ReceiptDlgTest : public testing::Test {
 
   template <class Control>
   Control* Find(int id) const {
-    return wxDynamicCast(dialog_->FindWindow(id), Control);
+    return dynamic_cast<Control*>(dialog_->FindWindow(id));
   }
 
   wxString Value(int id) const { return Find<wxTextCtrl>(id)->GetValue(); }
