@@ -2,13 +2,19 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build package deps clean screenshot
+.PHONY: run test test-default test-sanitize build package deps clean screenshot
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
 
-test: build
-	ctest --preset $(PRESET)
+# Every test twice: in the normal build (with the static analysers and valgrind), then in
+# the sanitize build (AddressSanitizer and UndefinedBehaviorSanitizer).
+test: test-default test-sanitize
+
+test-default test-sanitize: test-%: deps
+	cmake --preset $*
+	cmake --build --preset $*
+	ctest --preset $*
 
 build: deps
 	cmake --preset $(PRESET)
