@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
            MessageCase{kNoReceivedMessage, "请输入实收金额信息！"},
            MessageCase{kNoPrinterMessage, "没有连接打印机或者打印机端口不是LPT1！"},
            MessageCase{kWriteFailedMessage, "打印机写入失败，小票可能不完整！"},
+           MessageCase{kAmountOutOfRangeMessage, "金额超出范围，无法打印！"},
        }) {
     EXPECT_EQ(each.message, Utf8ToGbk(each.readable)) << each.readable;
   }
@@ -82,6 +84,10 @@ struct RefusalCase {
   int focus;
 };
 
+void PrintTo(const RefusalCase& refusal, std::ostream* out) {
+  *out << refusal.name;
+}
+
 class PrintRefusalTest : public PrintCommandTest,
                          public testing::WithParamInterface<RefusalCase> {};
 
@@ -108,6 +114,73 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"CashierOfSpacesIsFilledIn", true, " ", "", kNoReceivedMessage,
                                 IDC_RECEIVED}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+struct OutOfRangeCase {
+  const char* name;
+  std::vector<TypedRow> rows;
+  const char* received;
+  int focus;
+};
+
+void PrintTo(const OutOfRangeCase& out_of_range, std::ostream* out) {
+  *out << out_of_range.name;
+}
+
+class PrintOutOfRangeTest : public PrintCommandTest,
+                            public testing::WithParamInterface<OutOfRangeCase> {};
+
+// An amount beyond the range of a double would print as "inf" or "nan": the receipt is
+// refused before anything is locked or opened, and the box to correct gets the focus.
+TEST_P(PrintOutOfRangeTest, RefusesAReceiptWithAnAmountThatIsNotANumber) {
+  TypedSale sale = ValidSale();
+  sale.rows = GetParam().rows;
+  sale.received = GetParam().received;
+  Type(sale);
+  print_.OnPrint();
+  EXPECT_EQ(form_.events, (std::vector<std::string>{Message(kAmountOutOfRangeMessage),
+                                                    Focused(GetParam().focus)}));
+  EXPECT_FALSE(print_.PassLocked());
+  EXPECT_EQ(printer_.opens, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, PrintOutOfRangeTest,
+    testing::Values(OutOfRangeCase{"LineAmount", {{0, "10", "1e308"}}, "10", kItemRows[0].quantity},
+                    OutOfRangeCase{"LaterLineAmount",
+                                   {{0, "2", "3.5"}, {1, "2147483647", "1e300"}},
+                                   "10",
+                                   kItemRows[1].quantity},
+                    OutOfRangeCase{
+                        "Sum", {{0, "1", "1e308"}, {1, "1", "1e308"}}, "10", kItemRows[1].quantity},
+                    OutOfRangeCase{"OppositeInfinities",
+                                   {{0, "10", "1e308"}, {1, "-10", "1e308"}},
+                                   "10",
+                                   kItemRows[0].quantity},
+                    OutOfRangeCase{"Change", {{0, "-1", "1.7e308"}}, "1.7e308", IDC_RECEIVED}),
+    [](const testing::TestParamInfo<OutOfRangeCase>& info) { return info.param.name; });
+
+// The Total command keeps its own rule: it shows the sum as it is.
+TEST_F(PrintCommandTest, TotalBoxShowsAnOutOfRangeSumAsItIs) {
+  TypedSale sale = ValidSale();
+  sale.rows = {{0, "10", "1e308"}};
+  Type(sale);
+  print_.OnPrint();
+  EXPECT_EQ(form_.GetText(IDC_TOTAL), "inf");
+  EXPECT_EQ(form_.messages, std::vector<std::string>{std::string(kAmountOutOfRangeMessage)});
+}
+
+TEST_F(PrintCommandTest, PrintsTheLargestAmountsThatStayInRange) {
+  TypedSale sale = ValidSale();
+  sale.rows = {{0, "1", "1e308"}, {1, "-1", "1e308"}};
+  sale.received = "1.7e308";
+  Type(sale);
+  print_.OnPrint();
+  ASSERT_EQ(printer_.writes.size(), 18u);
+  EXPECT_EQ(printer_.writes[12].substr(0, 8),
+            "\xD5\xD2\xB2\xB9:\xA3\xA4"
+            "1");  // 找补:￥ 1.7e308 in full
+  EXPECT_EQ(printer_.writes[12].size(), 7u + 309u + 3u + 2u);
+}
 
 TEST_F(PrintCommandTest, PrintsQuietlyOneWritePerPieceAndCloses) {
   Type(ValidSale());
