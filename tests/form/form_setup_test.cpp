@@ -27,6 +27,8 @@ class FixedTimeZone {
     }
     tzset();
   }
+  FixedTimeZone(const FixedTimeZone&) = delete;
+  FixedTimeZone& operator=(const FixedTimeZone&) = delete;
 
  private:
   std::string old_;

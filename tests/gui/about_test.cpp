@@ -37,6 +37,8 @@ class AboutBoxWatch : public wxModalDialogHook {
  public:
   explicit AboutBoxWatch(GuiDriver& driver) : driver_(driver) { Register(); }
   ~AboutBoxWatch() override { Unregister(); }
+  AboutBoxWatch(const AboutBoxWatch&) = delete;
+  AboutBoxWatch& operator=(const AboutBoxWatch&) = delete;
 
   std::vector<SeenBox> seen;
 
@@ -130,7 +132,7 @@ TEST_F(AboutTest, AboutShowsTheProductAndClosingItReturnsToTheFormAsItWas) {
 class ComponentTest : public testing::Test {
  protected:
   tagSoft Record(const ProductTexts& product) {
-    tagSoft record;
+    tagSoft record{};
     EXPECT_TRUE(WriteProductRecord(record, product));
     return record;
   }
