@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/control_ids.h"
@@ -11,6 +12,7 @@
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/typed_sale.h"
+#include "text/format.h"
 #include "text/gbk.h"
 
 namespace {
@@ -75,11 +77,14 @@ class PrintCommandTest : public testing::Test {
   PrintCommand print_{form_, total_, printer_};
 };
 
+const TypedRow kValidRow = {0, "2", "3.5"};  // 7.00
+
 struct RefusalCase {
   const char* name;
-  bool with_row;  // row 1 holds a valid item, else the form has none
+  std::vector<TypedRow> rows;
   const char* cashier;
   const char* received;
+  std::string shown_total;  // the total box: the Total command runs before the checks
   std::string_view message;
   int focus;
 };
@@ -91,83 +96,60 @@ void PrintTo(const RefusalCase& refusal, std::ostream* out) {
 class PrintRefusalTest : public PrintCommandTest,
                          public testing::WithParamInterface<RefusalCase> {};
 
-// Only the first missing input is reported; nothing is locked and the printer is not tried.
-TEST_P(PrintRefusalTest, ReportsTheFirstMissingInputAndFocusesIt) {
+// Only the first failing check is reported; nothing is locked and the printer is not tried.
+TEST_P(PrintRefusalTest, ReportsTheFirstFailingCheckAndFocusesItsBox) {
   TypedSale sale = ValidSale();
-  if (!GetParam().with_row) sale.rows.clear();
+  sale.rows = GetParam().rows;
   sale.cashier = GetParam().cashier;
   sale.received = GetParam().received;
   Type(sale);
   print_.OnPrint();
   EXPECT_EQ(form_.events,
             (std::vector<std::string>{Message(GetParam().message), Focused(GetParam().focus)}));
-  EXPECT_EQ(form_.GetText(IDC_TOTAL), GetParam().with_row ? "7.00" : "0.00");  // total ran first
+  EXPECT_EQ(form_.GetText(IDC_TOTAL), GetParam().shown_total);
   EXPECT_FALSE(print_.PassLocked());
   EXPECT_EQ(printer_.opens, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Checks, PrintRefusalTest,
-    testing::Values(RefusalCase{"NoItems", false, "", "", kNoItemsMessage, kPickerOne},
-                    RefusalCase{"NoCashier", true, "", "", kNoCashierMessage, IDC_CASHIER},
-                    RefusalCase{"NoReceived", true, "Li", "", kNoReceivedMessage, IDC_RECEIVED},
-                    RefusalCase{"CashierOfSpacesIsFilledIn", true, " ", "", kNoReceivedMessage,
-                                IDC_RECEIVED}),
+    MissingInput, PrintRefusalTest,
+    testing::Values(
+        RefusalCase{"NoItems", {}, "", "", "0.00", kNoItemsMessage, kPickerOne},
+        RefusalCase{"NoCashier", {kValidRow}, "", "", "7.00", kNoCashierMessage, IDC_CASHIER},
+        RefusalCase{"NoReceived", {kValidRow}, "Li", "", "7.00", kNoReceivedMessage, IDC_RECEIVED},
+        RefusalCase{"CashierOfSpacesIsFilledIn",
+                    {kValidRow},
+                    " ",
+                    "",
+                    "7.00",
+                    kNoReceivedMessage,
+                    IDC_RECEIVED}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
-struct OutOfRangeCase {
-  const char* name;
-  std::vector<TypedRow> rows;
-  const char* received;
-  int focus;
-};
-
-void PrintTo(const OutOfRangeCase& out_of_range, std::ostream* out) {
-  *out << out_of_range.name;
+// An otherwise complete sale with an amount beyond the range of a double, which would
+// print as "inf" or "nan".
+RefusalCase OutOfRange(const char* name, std::vector<TypedRow> rows, const char* received,
+                       std::string shown_total, int focus) {
+  return {name, std::move(rows), "Li", received, std::move(shown_total), kAmountOutOfRangeMessage,
+          focus};
 }
 
-class PrintOutOfRangeTest : public PrintCommandTest,
-                            public testing::WithParamInterface<OutOfRangeCase> {};
-
-// An amount beyond the range of a double would print as "inf" or "nan": the receipt is
-// refused before anything is locked or opened, and the box to correct gets the focus.
-TEST_P(PrintOutOfRangeTest, RefusesAReceiptWithAnAmountThatIsNotANumber) {
-  TypedSale sale = ValidSale();
-  sale.rows = GetParam().rows;
-  sale.received = GetParam().received;
-  Type(sale);
-  print_.OnPrint();
-  EXPECT_EQ(form_.events, (std::vector<std::string>{Message(kAmountOutOfRangeMessage),
-                                                    Focused(GetParam().focus)}));
-  EXPECT_FALSE(print_.PassLocked());
-  EXPECT_EQ(printer_.opens, 0);
-}
-
+// The box to correct is the quantity of the row that takes the total out of range, or the
+// amount received when only the change is.
 INSTANTIATE_TEST_SUITE_P(
-    Amounts, PrintOutOfRangeTest,
-    testing::Values(OutOfRangeCase{"LineAmount", {{0, "10", "1e308"}}, "10", kItemRows[0].quantity},
-                    OutOfRangeCase{"LaterLineAmount",
-                                   {{0, "2", "3.5"}, {1, "2147483647", "1e300"}},
-                                   "10",
-                                   kItemRows[1].quantity},
-                    OutOfRangeCase{
-                        "Sum", {{0, "1", "1e308"}, {1, "1", "1e308"}}, "10", kItemRows[1].quantity},
-                    OutOfRangeCase{"OppositeInfinities",
-                                   {{0, "10", "1e308"}, {1, "-10", "1e308"}},
-                                   "10",
-                                   kItemRows[0].quantity},
-                    OutOfRangeCase{"Change", {{0, "-1", "1.7e308"}}, "1.7e308", IDC_RECEIVED}),
-    [](const testing::TestParamInfo<OutOfRangeCase>& info) { return info.param.name; });
-
-// The Total command keeps its own rule: it shows the sum as it is.
-TEST_F(PrintCommandTest, TotalBoxShowsAnOutOfRangeSumAsItIs) {
-  TypedSale sale = ValidSale();
-  sale.rows = {{0, "10", "1e308"}};
-  Type(sale);
-  print_.OnPrint();
-  EXPECT_EQ(form_.GetText(IDC_TOTAL), "inf");
-  EXPECT_EQ(form_.messages, std::vector<std::string>{std::string(kAmountOutOfRangeMessage)});
-}
+    AmountOutOfRange, PrintRefusalTest,
+    testing::Values(OutOfRange("LineAmount", {{0, "10", "1e308"}}, "10", "inf",
+                               kItemRows[0].quantity),
+                    OutOfRange("LaterLineAmount", {kValidRow, {1, "2147483647", "1e300"}}, "10",
+                               "inf", kItemRows[1].quantity),
+                    OutOfRange("Sum", {{0, "1", "1e308"}, {1, "1", "1e308"}}, "10", "inf",
+                               kItemRows[1].quantity),
+                    OutOfRange("OppositeInfinities", {{0, "10", "1e308"}, {1, "-10", "1e308"}},
+                               "10", "-nan", kItemRows[0].quantity),
+                    // The total is in range and shows all its 309 digits; the change is not.
+                    OutOfRange("Change", {{0, "-1", "1.7e308"}}, "1.7e308",
+                               Format("%.2f", -1.7e308), IDC_RECEIVED)),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PrintCommandTest, PrintsTheLargestAmountsThatStayInRange) {
   TypedSale sale = ValidSale();
