@@ -45,11 +45,10 @@ class PrintCommand {
   // Checks, in order, that an item row counts, that a cashier and that an amount received
   // were typed, and that every amount the receipt shows is a number (a product or sum
   // beyond the range of a double would print as "inf" or "nan"); the first failing check
-  // is reported and its box gets the focus. Past the checks the
-  // passphrase box and its label are disabled for good, before the printer is tried, and
-  // the receipt is written. Nothing is shown when it printed; a printer that cannot be
-  // opened, or that fails part-way, is reported with the reason. The boxes keep what was
-  // typed.
+  // is reported and its box gets the focus. Past the checks the passphrase box and its
+  // label are disabled for good, before the printer is tried, and the receipt is written.
+  // Nothing is shown when it printed; a printer that cannot be opened, or that fails
+  // part-way, is reported with the reason. The boxes keep what was typed.
   void OnPrint();
 
   bool PassLocked() const { return m_bPassLocked; }
