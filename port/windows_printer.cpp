@@ -1,6 +1,5 @@
 #include "port/windows_printer.h"
 
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>
