@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build deps clean screenshot
+.PHONY: run test build package deps clean screenshot
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
@@ -13,6 +13,10 @@ test: build
 build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
+
+# The Debian package, build/$(PRESET)/norvessa_<version>_<architecture>.deb.
+package: build
+	cmake --build --preset $(PRESET) --target package
 
 deps:
 	scripts/install-deps

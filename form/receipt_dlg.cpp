@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include <ctime>
+#include <utility>
 
 #include "form/control_ids.h"
 #include "form/dialog_font.h"
@@ -48,20 +49,31 @@ bool IsEnterKey(int key) {
 wxBEGIN_EVENT_TABLE(CReceiptDlg, wxDialog)
   EVT_INIT_DIALOG(CReceiptDlg::OnInitDialog)
   EVT_BUTTON(IDC_TOTAL_BUTTON, CReceiptDlg::OnTotal)
+  EVT_BUTTON(IDC_PRINT, CReceiptDlg::OnPrint)
+  EVT_WINDOW_DESTROY(CReceiptDlg::OnDestroy)
+  EVT_BUTTON(IDC_ABOUT, CReceiptDlg::OnAbout)
   EVT_CHAR_HOOK(CReceiptDlg::OnCharHook)
-wxEND_EVENT_TABLE()
-    // clang-format on
+wxEND_EVENT_TABLE();
+// clang-format on
 
-    CReceiptDlg::CReceiptDlg(wxWindow* parent)
+CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> printer)
     : wxDialog(parent, IDD_RECEIPT_DIALOG, ToWx(kDialogCaption), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
       m_total(*this),
+      m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
+      m_print(*this, m_total, *m_printer),
       m_hIcon(LoadAppIcons()) {
   // Dialog units follow the dialog's font, so it must be set before anything is placed.
   SetFont(MakeDialogFont());
   CreateControls();
   DoDataExchange();
   SetClientSize(wxDLG_UNIT(this, wxSize(kDialogWidth, kDialogHeight)));
+}
+
+// The toolkit announces a dialog's end only from its base destructor, when this class is
+// gone; announcing it here lets OnDestroy release while the dialog is still whole.
+CReceiptDlg::~CReceiptDlg() {
+  SendDestroyEvent();
 }
 
 void CReceiptDlg::CreateControls() {
@@ -105,12 +117,27 @@ wxChoice* CReceiptDlg::Picker(int id) const {
 }
 
 void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
+  m_about.SetUp();
   SetIcons(m_hIcon);
   SetUpForm(*this, std::time(nullptr));
 }
 
 void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
+}
+
+void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
+  m_print.OnPrint();
+}
+
+void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {
+  m_about.OnAbout();
+}
+
+// Every child's end reaches the dialog too; only the dialog's own releases.
+void CReceiptDlg::OnDestroy(wxWindowDestroyEvent& event) {
+  if (event.GetWindow() == this) m_about.Release();
+  event.Skip();
 }
 
 // Esc ends the form as the close box does; the toolkit would only do that for a dialog

@@ -7,17 +7,24 @@
 #include <wx/iconbndl.h>
 
 #include <array>
+#include <memory>
 
 #include "form/form_interface.h"
 #include "form/item_row.h"
 #include "form/total_command.h"
+#include "port/lpt1.h"
+#include "productinfo/about_command.h"
+#include "receipt/print_command.h"
 
 class wxChoice;
 struct ControlTemplate;
 
 class CReceiptDlg : public wxDialog, public FormInterface {
  public:
-  explicit CReceiptDlg(wxWindow* parent = nullptr);
+  // Receipts go to `printer`: "LPT1" unless a test gives its own.
+  explicit CReceiptDlg(wxWindow* parent = nullptr,
+                       std::unique_ptr<PrinterConnector> printer = MakeLpt1Connector());
+  ~CReceiptDlg() override;
 
   // FormInterface, over the widgets; texts are converted between GBK and Unicode here.
   std::string GetText(int id) const override;
@@ -36,9 +43,15 @@ class CReceiptDlg : public wxDialog, public FormInterface {
 
   void OnInitDialog(wxInitDialogEvent& event);
   void OnTotal(wxCommandEvent& event);
+  void OnPrint(wxCommandEvent& event);
+  void OnAbout(wxCommandEvent& event);
+  void OnDestroy(wxWindowDestroyEvent& event);
   void OnCharHook(wxKeyEvent& event);
 
+  AboutCommand m_about;                              // component and product record
   TotalCommand m_total;                              // item count and total
+  std::unique_ptr<PrinterConnector> m_printer;       // where receipts go
+  PrintCommand m_print;                              // holds the passphrase lock
   std::array<wxChoice*, kItemRowCount> m_cbGoods{};  // goods pickers of rows 6 to 1
   wxIconBundle m_hIcon;
 

@@ -1,0 +1,49 @@
+# Installing the till (`cmake --install`) and packaging it as a .deb (`make package`).
+# Included from the top-level list after res/, whose icons it installs.
+include(GNUInstallDirs)
+
+# The desktop's name for the program: the desktop entry, the icons and the metainfo file
+# are all named after it.
+set(RECEIPT_APP_ID io.github.norvessa.Receipt)
+# The day the release in PROJECT_VERSION came out; move it on with the version.
+set(RECEIPT_RELEASE_DATE 2026-12-08)
+
+set(desktop_dir ${PROJECT_BINARY_DIR}/desktop)
+set(RECEIPT_DESKTOP_ENTRY ${desktop_dir}/${RECEIPT_APP_ID}.desktop)
+set(RECEIPT_METAINFO ${desktop_dir}/${RECEIPT_APP_ID}.metainfo.xml)
+configure_file(res/receipt.desktop.in ${RECEIPT_DESKTOP_ENTRY} @ONLY)
+configure_file(res/receipt.metainfo.xml.in ${RECEIPT_METAINFO} @ONLY)
+
+# The program and, with it, its place on the desktop.
+if(TARGET receipt)
+  install(TARGETS receipt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${RECEIPT_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${RECEIPT_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  foreach(size png IN ZIP_LISTS RECEIPT_ICON_SIZES RECEIPT_ICON_PNGS)
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${RECEIPT_APP_ID}.png)
+  endforeach()
+endif()
+
+# The Debian package. Its dependencies are the packages of the libraries the program links
+# (dpkg-shlibdeps); the desktop's icon and menu caches update through dpkg's triggers.
+set(RECEIPT_PACKAGE_MAINTAINER "Norvessa till maintainers <till@norvessa.invalid>"
+    CACHE STRING "Maintainer named in the Debian package")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME norvessa)
+set(CPACK_PACKAGE_VENDOR Norvessa)
+# All four parts: CPack would otherwise drop the last one.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${RECEIPT_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "point-of-sale receipt printer for the shop counter")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Norvessa (收银小票) is a till for a shop counter: the cashier fills in one form with up
+to six item rows of goods, quantity and unit price, sees the running total, and
+prints the receipt as plain GBK text straight to the printer on the first parallel
+port (/dev/lp0) or, where there is none, the first USB printer (/dev/usb/lp0).")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

@@ -1,0 +1,22 @@
+// The receipt's date and time: what the cashier left in the two boxes, read as one
+// "<date> <time>" text and written the way the form fills them in at start,
+// "%Y-%m-%d" and "%H:%M:%S". A form nobody edited therefore prints unchanged.
+//
+// Accepted (white space around and between the two parts is free; all of it is one
+// text, so a date box holding "2024-3-5 9:07" with an empty time box reads too):
+//   date  YYYY-M-D, YYYY/M/D or YYYY.M.D: a four-digit year from 0001, then month and
+//         day of one or two digits, the same separator twice;
+//   time  H:M or H:M:S, each of one or two digits; seconds default to 0.
+// Ranges are checked: month 1-12, the day within its month (29 February only in leap
+// years), hour 0-23, minute and second 0-59.
+//
+// Anything else (a missing part, a word, an impossible date) cannot be read, and the
+// receipt then carries the two texts exactly as typed: the print goes ahead and nothing
+// the cashier wrote is lost or replaced by an invented date.
+#pragma once
+
+#include <string_view>
+
+#include "form/form_setup.h"
+
+DateTimeTexts NormaliseDateTime(std::string_view date, std::string_view time);

@@ -1,0 +1,95 @@
+#include "receipt/print_command.h"
+
+#include <optional>
+#include <utility>
+
+#include "form/control_ids.h"
+#include "form/item_row.h"
+#include "receipt/date_time.h"
+#include "text/numbers.h"
+
+void PrintCommand::OnPrint() {
+  m_total.OnTotal();
+  if (m_total.ItemCount() == 0) {
+    Refuse(kNoItemsMessage, kItemRows[0].goods);
+    return;
+  }
+  std::string cashier = m_form.GetText(IDC_CASHIER);
+  if (cashier.empty()) {
+    Refuse(kNoCashierMessage, IDC_CASHIER);
+    return;
+  }
+  const std::string received = m_form.GetText(IDC_RECEIVED);
+  if (received.empty()) {
+    Refuse(kNoReceivedMessage, IDC_RECEIVED);
+    return;
+  }
+  LockPassphrase();
+  Send(ComposeReceipt(ReadReceiptValues(std::move(cashier), received)));
+}
+
+void PrintCommand::Refuse(std::string_view message, int control) {
+  m_form.ShowMessage(message);
+  m_form.SetFocus(control);
+}
+
+void PrintCommand::LockPassphrase() {
+  if (m_bPassLocked) return;
+  m_bPassLocked = true;
+  m_form.Disable(IDC_PASSPHRASE);
+  m_form.Disable(IDC_PASSPHRASE_LABEL);
+}
+
+ReceiptValues PrintCommand::ReadReceiptValues(std::string cashier,
+                                              const std::string& received) const {
+  DateTimeTexts moment = NormaliseDateTime(m_form.GetText(IDC_DATE), m_form.GetText(IDC_TIME));
+  ReceiptValues values;
+  values.cashier = std::move(cashier);
+  values.receipt_number = m_form.GetText(IDC_RECEIPTNO);
+  values.date = std::move(moment.date);
+  values.time = std::move(moment.time);
+  values.items = ReadItems();
+  values.total = m_total.Total();
+  values.received = ReadDecimal(received);
+  values.period1 = m_form.GetText(IDC_PERIOD1);
+  values.period2 = m_form.GetText(IDC_PERIOD2);
+  return values;
+}
+
+std::vector<ReceiptItem> PrintCommand::ReadItems() const {
+  std::vector<ReceiptItem> items;
+  for (int32_t row = 0; row < m_total.ItemCount(); ++row) {
+    const ItemRow& ids = kItemRows[static_cast<size_t>(row)];
+    items.push_back(
+        {m_form.GetText(ids.goods), m_form.GetText(ids.quantity), m_form.GetText(ids.price)});
+  }
+  return items;
+}
+
+void PrintCommand::Send(const std::vector<std::string>& pieces) {
+  PortOpening opening = m_printer.Open();
+  if (!opening.port) {
+    ShowFailure(kNoPrinterMessage, opening.error);
+    return;
+  }
+  for (const std::string& piece : pieces) {
+    if (std::optional<std::string> error = opening.port->Write(piece)) {
+      // The write's failure is the one worth reporting; closing only releases the port.
+      opening.port->Close();
+      ShowFailure(kWriteFailedMessage, *error);
+      return;
+    }
+  }
+  // A close that fails may have lost what the system still held for the printer.
+  if (std::optional<std::string> error = opening.port->Close())
+    ShowFailure(kWriteFailedMessage, *error);
+}
+
+void PrintCommand::ShowFailure(std::string_view message, const std::string& reason) {
+  std::string text(message);
+  if (!reason.empty()) {
+    text += '\n';
+    text += reason;
+  }
+  m_form.ShowMessage(text);
+}

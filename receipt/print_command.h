@@ -1,0 +1,65 @@
+// The Print command ("打印"): refreshes the total, checks the form, locks the passphrase
+// box the first time, and writes the receipt to the printer, one write per piece.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/form_interface.h"
+#include "form/total_command.h"
+#include "port/printer_port.h"
+#include "receipt/receipt_layout.h"
+
+// Messages, GBK.
+// 请输入列表项目！
+inline constexpr std::string_view kNoItemsMessage =
+    "\xC7\xEB\xCA\xE4\xC8\xEB\xC1\xD0\xB1\xED\xCF\xEE\xC4\xBF\xA3\xA1";
+// 请输入收银员信息！
+inline constexpr std::string_view kNoCashierMessage =
+    "\xC7\xEB\xCA\xE4\xC8\xEB\xCA\xD5\xD2\xF8\xD4\xB1\xD0\xC5\xCF\xA2\xA3\xA1";
+// 请输入实收金额信息！
+inline constexpr std::string_view kNoReceivedMessage =
+    "\xC7\xEB\xCA\xE4\xC8\xEB\xCA\xB5\xCA\xD5\xBD\xF0\xB6\xEE\xD0\xC5\xCF\xA2\xA3\xA1";
+// 没有连接打印机或者打印机端口不是LPT1！
+inline constexpr std::string_view kNoPrinterMessage =
+    "\xC3\xBB\xD3\xD0\xC1\xAC\xBD\xD3\xB4\xF2\xD3\xA1\xBB\xFA\xBB\xF2\xD5\xDF\xB4\xF2\xD3\xA1"
+    "\xBB\xFA\xB6\xCB\xBF\xDA\xB2\xBB\xCA\xC7LPT1\xA3\xA1";
+// 打印机写入失败，小票可能不完整！
+inline constexpr std::string_view kWriteFailedMessage =
+    "\xB4\xF2\xD3\xA1\xBB\xFA\xD0\xB4\xC8\xEB\xCA\xA7\xB0\xDC\xA3\xAC\xD0\xA1\xC6\xB1\xBF\xC9"
+    "\xC4\xDC\xB2\xBB\xCD\xEA\xD5\xFB\xA3\xA1";
+
+class PrintCommand {
+ public:
+  // `total` is the form's Total command, run first by every print; `printer` is where
+  // receipts go. All three must outlive the command.
+  PrintCommand(FormInterface& form, TotalCommand& total, PrinterConnector& printer)
+      : m_form(form), m_total(total), m_printer(printer) {}
+
+  // Checks, in order, that an item row counts, that a cashier and that an amount received
+  // were typed; the first missing one is reported and gets the focus. Past the checks the
+  // passphrase box and its label are disabled for good, before the printer is tried, and
+  // the receipt is written. Nothing is shown when it printed; a printer that cannot be
+  // opened, or that fails part-way, is reported with the reason. The boxes keep what was
+  // typed.
+  void OnPrint();
+
+  bool PassLocked() const { return m_bPassLocked; }
+
+ private:
+  // Shows why the print cannot start and moves the focus to what is missing.
+  void Refuse(std::string_view message, int control);
+  void LockPassphrase();
+  ReceiptValues ReadReceiptValues(std::string cashier, const std::string& received) const;
+  std::vector<ReceiptItem> ReadItems() const;
+  // Opens the printer, writes every piece and closes it; reports what went wrong.
+  void Send(const std::vector<std::string>& pieces);
+  // A printer problem: the message, then the printer's own reason on a second line.
+  void ShowFailure(std::string_view message, const std::string& reason);
+
+  FormInterface& m_form;
+  TotalCommand& m_total;
+  PrinterConnector& m_printer;
+  bool m_bPassLocked = false;  // set by the first print past the checks, never cleared
+};

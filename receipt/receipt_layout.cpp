@@ -1,0 +1,76 @@
+#include "receipt/receipt_layout.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "text/format.h"
+#include "text/numbers.h"
+
+namespace {
+
+// The goods column's width in bytes; the quantity starts right after it.
+constexpr int kGoodsColumn = 18;
+// Quantities above this leave no room for the space before the amount.
+constexpr int32_t kNarrowQuantity = 99;
+
+// Fixed lines, GBK.
+constexpr std::string_view kTitle = "            \xCF\xFA\xCA\xDB\xB5\xA5\r\n";  // 销售单
+constexpr std::string_view kSeparator = "--------------------------------\r\n";
+// 演示 ... 数量 单价  金额
+constexpr std::string_view kColumnHeader =
+    "\xD1\xDD\xCA\xBE             \xCA\xFD\xC1\xBF \xB5\xA5\xBC\xDB  \xBD\xF0\xB6\xEE\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kFeed = "\r\n\r\n\r\n\r\n\r\n";
+// Between the period field's two parts.
+constexpr std::string_view kPeriodGap{"\0\0\0\0\0\0\0", 7};
+
+}  // namespace
+
+std::string MakeSpaces(int count) {
+  return count > 0 ? std::string(static_cast<size_t>(count), ' ') : std::string();
+}
+
+std::string FormatItemLine(std::string goods, std::string quantity, std::string price) {
+  const int32_t whole_quantity = ReadWholeNumber(quantity);
+  const double unit_price = ReadDecimal(price);
+  const double amount = static_cast<double>(whole_quantity) * unit_price;
+  const int goods_width = static_cast<int>(std::min<size_t>(goods.size(), kGoodsColumn));
+  std::string line = std::move(goods);
+  line += MakeSpaces(kGoodsColumn - goods_width);
+  line += Format("%.0f  %.2f", static_cast<double>(whole_quantity), unit_price);
+  line += MakeSpaces(whole_quantity > kNarrowQuantity ? 0 : 1);
+  line += Format("%.2f\r\n", amount);
+  return line;
+}
+
+std::vector<std::string> ComposeReceipt(const ReceiptValues& values) {
+  std::vector<std::string> pieces;
+  pieces.emplace_back(kTitle);
+  pieces.emplace_back(kSeparator);
+  // 收银员:%s   编号:%s
+  pieces.push_back(Format("\xCA\xD5\xD2\xF8\xD4\xB1:%s   \xB1\xE0\xBA\xC5:%s\r\n",
+                          values.cashier.c_str(), values.receipt_number.c_str()));
+  // 日期:%s    时间:%s
+  pieces.push_back(Format("\xC8\xD5\xC6\xDA:%s    \xCA\xB1\xBC\xE4:%s\r\n", values.date.c_str(),
+                          values.time.c_str()));
+  pieces.emplace_back(kSeparator);
+  pieces.emplace_back(kColumnHeader);
+  for (const ReceiptItem& item : values.items)
+    pieces.push_back(FormatItemLine(item.goods, item.quantity, item.price));
+  pieces.emplace_back(kSeparator);
+  pieces.push_back(Format("\xBA\xCF\xBC\xC6:\xA3\xA4%.2f\r\n", values.total));     // 合计:￥
+  pieces.push_back(Format("\xCA\xB5\xCA\xD5:\xA3\xA4%.2f\r\n", values.received));  // 实收:￥
+  // Cash is always reported equal to the amount received.
+  pieces.push_back(Format("\xCF\xD6\xBD\xF0:\xA3\xA4%.2f\r\n", values.received));  // 现金:￥
+  // 找补:￥ the change, negative when too little was received
+  pieces.push_back(Format("\xD5\xD2\xB2\xB9:\xA3\xA4%.2f\r\n", values.received - values.total));
+  // 场期次:    the first part; the line goes on after the gap
+  pieces.push_back(Format("\xB3\xA1\xC6\xDA\xB4\xCE:    %s", values.period1.c_str()));
+  pieces.emplace_back(kPeriodGap);
+  pieces.push_back(Format("%s\r\n", values.period2.c_str()));
+  pieces.emplace_back(kLineEnd);
+  pieces.emplace_back(kFeed);
+  return pieces;
+}

@@ -1,0 +1,222 @@
+#include "receipt/print_command.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "form/control_ids.h"
+#include "form/item_row.h"
+#include "tests/support/fake_form.h"
+#include "tests/support/recording_printer.h"
+#include "tests/support/typed_sale.h"
+#include "text/gbk.h"
+
+namespace {
+
+struct MessageCase {
+  std::string_view message;
+  const char* readable;
+};
+
+TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
+  for (const MessageCase& each : {
+           MessageCase{kNoItemsMessage, "请输入列表项目！"},
+           MessageCase{kNoCashierMessage, "请输入收银员信息！"},
+           MessageCase{kNoReceivedMessage, "请输入实收金额信息！"},
+           MessageCase{kNoPrinterMessage, "没有连接打印机或者打印机端口不是LPT1！"},
+           MessageCase{kWriteFailedMessage, "打印机写入失败，小票可能不完整！"},
+       }) {
+    EXPECT_EQ(each.message, Utf8ToGbk(each.readable)) << each.readable;
+  }
+}
+
+constexpr int kPickerOne = IDC_GOODS1;
+const std::string kMungBeansLine = "\xC2\xCC\xB6\xB9              2  3.50 7.00\r\n";  // 绿豆
+
+std::string Message(std::string_view text) {
+  return "message:" + std::string(text);
+}
+
+std::string Disabled(int id) {
+  return "disable:" + std::to_string(id);
+}
+
+std::string Focused(int id) {
+  return "focus:" + std::to_string(id);
+}
+
+// A sale that prints: one row of 绿豆, 2 at 3.5.
+TypedSale ValidSale() {
+  return {"Li", "1", "2024-03-05", "09:07:02", {{0, "2", "3.5"}}, "10", "1", "2"};
+}
+
+class PrintCommandTest : public testing::Test {
+ protected:
+  void Type(const TypedSale& sale) { TypeSale(form_, sale); }
+  // Everything after the first `from` events.
+  std::vector<std::string> EventsFrom(size_t from) const {
+    return {form_.events.begin() + static_cast<std::ptrdiff_t>(from), form_.events.end()};
+  }
+  static std::vector<std::string> Writes(size_t count) {
+    return std::vector<std::string>(count, "write");
+  }
+  static std::vector<std::string> Join(std::vector<std::string> first,
+                                       const std::vector<std::string>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+  }
+
+  FakeForm form_;
+  TotalCommand total_{form_};
+  RecordingPrinter printer_{&form_.events};
+  PrintCommand print_{form_, total_, printer_};
+};
+
+struct RefusalCase {
+  const char* name;
+  bool with_row;  // row 1 holds a valid item, else the form has none
+  const char* cashier;
+  const char* received;
+  std::string_view message;
+  int focus;
+};
+
+class PrintRefusalTest : public PrintCommandTest,
+                         public testing::WithParamInterface<RefusalCase> {};
+
+// Only the first missing input is reported; nothing is locked and the printer is not tried.
+TEST_P(PrintRefusalTest, ReportsTheFirstMissingInputAndFocusesIt) {
+  TypedSale sale = ValidSale();
+  if (!GetParam().with_row) sale.rows.clear();
+  sale.cashier = GetParam().cashier;
+  sale.received = GetParam().received;
+  Type(sale);
+  print_.OnPrint();
+  EXPECT_EQ(form_.events,
+            (std::vector<std::string>{Message(GetParam().message), Focused(GetParam().focus)}));
+  EXPECT_EQ(form_.GetText(IDC_TOTAL), GetParam().with_row ? "7.00" : "0.00");  // total ran first
+  EXPECT_FALSE(print_.PassLocked());
+  EXPECT_EQ(printer_.opens, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, PrintRefusalTest,
+    testing::Values(RefusalCase{"NoItems", false, "", "", kNoItemsMessage, kPickerOne},
+                    RefusalCase{"NoCashier", true, "", "", kNoCashierMessage, IDC_CASHIER},
+                    RefusalCase{"NoReceived", true, "Li", "", kNoReceivedMessage, IDC_RECEIVED},
+                    RefusalCase{"CashierOfSpacesIsFilledIn", true, " ", "", kNoReceivedMessage,
+                                IDC_RECEIVED}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PrintCommandTest, PrintsQuietlyOneWritePerPieceAndCloses) {
+  Type(ValidSale());
+  print_.OnPrint();
+  const std::vector<std::string> disabled = {Disabled(IDC_PASSPHRASE),
+                                             Disabled(IDC_PASSPHRASE_LABEL), "open"};
+  EXPECT_EQ(form_.events, Join(Join(disabled, Writes(17)), {"close"}));
+  EXPECT_EQ(form_.messages, std::vector<std::string>{});
+  ASSERT_EQ(printer_.writes.size(), 17u);
+  EXPECT_EQ(printer_.writes[6], kMungBeansLine);
+  EXPECT_EQ(printer_.writes[13], std::string(7, '\0'));
+  EXPECT_EQ(printer_.writes[16], "\r\n\r\n\r\n\r\n\r\n");
+}
+
+TEST_F(PrintCommandTest, LocksThePassphraseBeforeTryingAMissingPrinter) {
+  printer_.open_error = "/dev/lp0: No such device";
+  Type(ValidSale());
+  print_.OnPrint();
+  const std::string shown = std::string(kNoPrinterMessage) + "\n/dev/lp0: No such device";
+  EXPECT_EQ(form_.events,
+            (std::vector<std::string>{Disabled(IDC_PASSPHRASE), Disabled(IDC_PASSPHRASE_LABEL),
+                                      "open", Message(shown)}));
+  EXPECT_TRUE(print_.PassLocked());
+
+  // Pressed again: the same message, the lock untouched, still no focus move.
+  const size_t before = form_.events.size();
+  print_.OnPrint();
+  EXPECT_EQ(EventsFrom(before), (std::vector<std::string>{"open", Message(shown)}));
+  EXPECT_TRUE(form_.IsDisabled(IDC_PASSPHRASE));
+  EXPECT_TRUE(form_.IsDisabled(IDC_PASSPHRASE_LABEL));
+  EXPECT_EQ(form_.focus, std::vector<int>{});
+}
+
+TEST_F(PrintCommandTest, LocksThePassphraseOnlyOnce) {
+  Type(ValidSale());
+  print_.OnPrint();
+  const size_t before = form_.events.size();
+  print_.OnPrint();
+  EXPECT_EQ(EventsFrom(before), Join(Join({"open"}, Writes(17)), {"close"}));
+}
+
+TEST_F(PrintCommandTest, PrintsTheRowsBeforeTheFirstInvalidOne) {
+  TypedSale sale = ValidSale();
+  sale.rows = {{0, "2", "3.5"}, {5, "1", "4"}, {kNoSelection, "", ""}, {1, "9", "9"}};
+  Type(sale);
+  print_.OnPrint();
+  ASSERT_EQ(printer_.writes.size(), 18u);
+  EXPECT_EQ(printer_.writes[6], kMungBeansLine);
+  EXPECT_EQ(printer_.writes[7], "\xB9\xD2\xC3\xE6              1  4.00 4.00\r\n");  // 挂面
+  EXPECT_EQ(printer_.writes[8], "--------------------------------\r\n");
+  EXPECT_EQ(printer_.writes[9],
+            "\xBA\xCF\xBC\xC6:\xA3\xA4"
+            "11.00\r\n");  // 合计:￥
+}
+
+TEST_F(PrintCommandTest, LineAmountsAddUpToTheTotal) {
+  TypedSale sale = ValidSale();
+  sale.rows = {{0, "2.7", "1"}, {1, "1.5", "2"}};
+  Type(sale);
+  print_.OnPrint();
+  ASSERT_EQ(printer_.writes.size(), 18u);
+  EXPECT_EQ(printer_.writes[6], "\xC2\xCC\xB6\xB9              2  1.00 2.00\r\n");  // 绿豆
+  EXPECT_EQ(printer_.writes[7], "\xB4\xF3\xB6\xB9              1  2.00 2.00\r\n");  // 大豆
+  EXPECT_EQ(printer_.writes[9],
+            "\xBA\xCF\xBC\xC6:\xA3\xA4"
+            "4.00\r\n");  // 合计:￥
+}
+
+TEST_F(PrintCommandTest, FailedWriteStopsClosesAndSaysTheReceiptMayBeIncomplete) {
+  printer_.failing_write = 3;
+  printer_.write_error = "/dev/usb/lp0: No space left on device";
+  Type(ValidSale());
+  print_.OnPrint();
+  const std::string shown =
+      std::string(kWriteFailedMessage) + "\n/dev/usb/lp0: No space left on device";
+  EXPECT_EQ(EventsFrom(2), Join(Join({"open"}, Writes(4)), {"close", Message(shown)}));
+}
+
+TEST_F(PrintCommandTest, FailedCloseIsAFailedPrint) {
+  printer_.close_error = "/dev/lp0: Input/output error";
+  Type(ValidSale());
+  print_.OnPrint();
+  EXPECT_EQ(printer_.writes.size(), 17u);
+  EXPECT_EQ(form_.messages, std::vector<std::string>{std::string(kWriteFailedMessage) +
+                                                     "\n/dev/lp0: Input/output error"});
+}
+
+TEST_F(PrintCommandTest, ReasonlessFailureShowsTheMessageAlone) {
+  printer_.open_error = "";
+  Type(ValidSale());
+  print_.OnPrint();
+  EXPECT_EQ(form_.messages, std::vector<std::string>{std::string(kNoPrinterMessage)});
+}
+
+TEST_F(PrintCommandTest, BoxesKeepWhatWasTyped) {
+  TypedSale sale = ValidSale();
+  sale.date = "2024/3/5";
+  sale.time = "9:07";
+  Type(sale);
+  print_.OnPrint();
+  ASSERT_EQ(printer_.writes.size(), 17u);
+  EXPECT_EQ(printer_.writes[3],
+            "\xC8\xD5\xC6\xDA:2024-03-05    \xCA\xB1\xBC\xE4:09:07:00\r\n");  // 日期: 时间:
+  EXPECT_EQ(form_.GetText(IDC_DATE), "2024/3/5");
+  EXPECT_EQ(form_.GetText(IDC_TIME), "9:07");
+  EXPECT_EQ(form_.GetText(IDC_CASHIER), "Li");
+  EXPECT_EQ(form_.GetText(IDC_RECEIVED), "10");
+  EXPECT_EQ(form_.GetText(kItemRows[0].quantity), "2");
+  EXPECT_EQ(form_.GetText(IDC_PERIOD2), "2");
+}
+
+}  // namespace

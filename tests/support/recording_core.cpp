@@ -1,0 +1,41 @@
+#include "tests/support/recording_core.h"
+
+#include "productinfo/product_record.h"
+
+namespace {
+
+std::vector<RecordedCall>& MutableCalls() {
+  static std::vector<RecordedCall> calls;
+  return calls;
+}
+
+int g_liveObjects = 0;
+
+}  // namespace
+
+CCore::CCore() {
+  ++g_liveObjects;
+}
+
+CCore::~CCore() {
+  --g_liveObjects;
+}
+
+std::string CCore::uu(tagOprType operation, tagSoft* record, std::string text) {
+  std::string bytes;
+  if (record != nullptr) bytes.assign(reinterpret_cast<const char*>(record), sizeof(tagSoft));
+  MutableCalls().push_back({operation, record, std::move(bytes), std::move(text)});
+  return "recorded";
+}
+
+const std::vector<RecordedCall>& RecordingCore::Calls() {
+  return MutableCalls();
+}
+
+int RecordingCore::LiveObjects() {
+  return g_liveObjects;
+}
+
+void RecordingCore::Reset() {
+  MutableCalls().clear();
+}

@@ -1,0 +1,36 @@
+// A printer held in memory: records every open, write and close, and fails on request,
+// so the Print command can be watched from outside.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "port/printer_port.h"
+
+class RecordingPrinter : public PrinterConnector {
+ public:
+  // When `events` is given, "open", "write" and "close" are appended to it as they
+  // happen, so they interleave with what a FakeForm records there.
+  explicit RecordingPrinter(std::vector<std::string>* events = nullptr) : events_(events) {}
+
+  PortOpening Open() override;
+
+  // Set-up: what the next opens, writes and closes do.
+  std::optional<std::string> open_error;    // the open fails with this reason
+  std::optional<size_t> failing_write;      // this write (from 0) fails ...
+  std::string write_error = "write error";  // ... with this reason
+  std::optional<std::string> close_error;   // every close fails with this reason
+
+  // What happened.
+  int opens = 0;
+  int closes = 0;
+  std::vector<std::string> writes;  // every write attempted, failed ones included
+
+ private:
+  friend class RecordingPort;
+  void Record(const char* event);
+
+  std::vector<std::string>* events_;
+};
