@@ -1,8 +1,10 @@
-// GBK through Windows' own code page 936. Windows' conversions would turn what they cannot
-// convert into best-fit look-alikes or a code page's own default character, and read the
-// byte 0x80 as the euro sign, which GBK does not have; so this walks the text itself and
-// asks the system one character at a time, keeping the till's rule everywhere: a
+// GBK through Windows' own code page 936, held to the same rule as everywhere else: a
 // character GBK cannot hold, and a byte that does not start a character, become "?".
+// Windows' conversions would otherwise differ in three ways, each handled here: they
+// replace with best-fit look-alikes ("é" would become "e"); over a whole text they put a
+// replacement of their own in place of bad bytes, without saying how many; and code page
+// 936 reads GBK's user-defined areas and the byte 0xFF as private-use characters, which
+// GBK itself does not define. So the text is walked one character at a time here.
 #include "text/gbk.h"
 
 #include <windows.h>
@@ -14,9 +16,14 @@ namespace {
 constexpr UINT kGbkCodePage = 936;
 constexpr wchar_t kReplacement = L'?';
 
+bool IsPrivateUse(char32_t code_point) {
+  return code_point >= 0xE000 && code_point <= 0xF8FF;
+}
+
 // The GBK bytes of one character of the Basic Multilingual Plane; nothing when GBK has
-// no such character. No best fit: "é" is not "e".
+// no such character.
 std::optional<std::string> GbkCharacter(wchar_t character) {
+  if (IsPrivateUse(character)) return std::nullopt;
   char bytes[4];
   BOOL used_default = FALSE;
   const int length = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, &character, 1, bytes,
@@ -25,24 +32,16 @@ std::optional<std::string> GbkCharacter(wchar_t character) {
   return std::string(bytes, static_cast<size_t>(length));
 }
 
-bool IsGbkLeadByte(unsigned char byte) {
-  return byte >= 0x81 && byte <= 0xFE;
-}
-
-bool IsGbkTrailByte(unsigned char byte) {
-  return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
-}
-
-// The character the two bytes at the start of `gbk` stand for; nothing when they are
-// not a GBK character.
-std::optional<wchar_t> GbkPairCharacter(std::string_view gbk) {
-  if (gbk.size() < 2 || !IsGbkLeadByte(static_cast<unsigned char>(gbk[0])) ||
-      !IsGbkTrailByte(static_cast<unsigned char>(gbk[1]))) {
+// The character of `length` GBK bytes at the start of `gbk`; nothing when they are not
+// one.
+std::optional<wchar_t> GbkBytesCharacter(std::string_view gbk, int length) {
+  if (gbk.size() < static_cast<size_t>(length)) return std::nullopt;
+  wchar_t character = 0;
+  if (MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), length, &character, 1) !=
+          1 ||
+      IsPrivateUse(character)) {
     return std::nullopt;
   }
-  wchar_t character = 0;
-  if (MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), 2, &character, 1) != 1)
-    return std::nullopt;
   return character;
 }
 
@@ -86,15 +85,16 @@ std::string GbkToUtf8(std::string_view gbk) {
   std::wstring wide;
   wide.reserve(gbk.size());
   while (!gbk.empty()) {
+    // Characters take two bytes; ASCII and the euro sign (0x80) take one.
     const auto byte = static_cast<unsigned char>(gbk[0]);
     if (byte < 0x80) {
       wide += static_cast<wchar_t>(byte);
       gbk.remove_prefix(1);
-    } else if (const std::optional<wchar_t> character = GbkPairCharacter(gbk)) {
-      wide += *character;
+    } else if (const std::optional<wchar_t> pair = GbkBytesCharacter(gbk, 2)) {
+      wide += *pair;
       gbk.remove_prefix(2);
     } else {
-      wide += kReplacement;
+      wide += GbkBytesCharacter(gbk, 1).value_or(kReplacement);
       gbk.remove_prefix(1);
     }
   }
