@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "text/utf8.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -43,16 +44,6 @@ std::optional<wchar_t> GbkBytesCharacter(std::string_view gbk, int length) {
     return std::nullopt;
   }
   return character;
-}
-
-std::string WideToUtf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
 }
 
 }  // namespace

@@ -11,6 +11,14 @@ set(CMAKE_CXX_COMPILER ${mingw_host}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_host}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw_host})
+# Libraries built for Windows outside the system, such as wxWidgets from
+# scripts/build-wx-mingw: a prefix with bin/wx-config, include/ and lib/.
+set(RECEIPT_MINGW_PREFIX "" CACHE PATH "Prefix of libraries built for Windows (wxWidgets)")
+if(RECEIPT_MINGW_PREFIX)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${RECEIPT_MINGW_PREFIX})
+  set(wxWidgets_CONFIG_EXECUTABLE ${RECEIPT_MINGW_PREFIX}/bin/wx-config
+      CACHE FILEPATH "wxWidgets' wx-config for Windows")
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
