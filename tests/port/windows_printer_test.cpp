@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "port/lpt1.h"
 #include "receipt/print_command.h"
 #include "tests/support/fake_form.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
 
@@ -40,13 +40,6 @@ std::optional<std::string> Lpt1File() {
   HeapFree(GetProcessHeap(), 0, dos_path);
   path.pop_back();  // the terminating zero
   return path;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 // Types `sale` into a form and presses "打印" with the program's own printer.
@@ -78,7 +71,7 @@ TEST_P(Lpt1MappedTest, PrintsTheHandWrittenReceiptOnLpt1) {
   ASSERT_EQ(expected.error, "");
 
   EXPECT_EQ(PrintOnLpt1(GetParam()), std::vector<std::string>{});
-  EXPECT_EQ(Hex(ReadFile(path_)), Hex(Concatenate(expected.pieces)));
+  EXPECT_EQ(Hex(ReadFileBytes(path_)), Hex(Concatenate(expected.pieces)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sales, Lpt1MappedTest, testing::ValuesIn(GoldenSales()),
@@ -95,7 +88,7 @@ TEST_F(Lpt1MappedAppendTest, ReceiptsFollowOneAnother) {
 
   EXPECT_EQ(PrintOnLpt1(sale), std::vector<std::string>{});
   EXPECT_EQ(PrintOnLpt1(sale), std::vector<std::string>{});
-  EXPECT_EQ(Hex(ReadFile(path_)), Hex(receipt + receipt));
+  EXPECT_EQ(Hex(ReadFileBytes(path_)), Hex(receipt + receipt));
 }
 
 TEST(Lpt1UnmappedTest, PrintReportsThePortAndTheSystemsReason) {
