@@ -1,26 +1,28 @@
 #include "port/windows_printer.h"
 
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>
 
 #include "text/format.h"
+#include "text/gbk.h"
+#include "text/wide_text.h"
 
 namespace {
 
-// The system's text for an error code, in the ANSI code page (GBK on Chinese systems).
+// The system's text for an error code, in GBK like every text of the till. Asked for in
+// UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
 std::string Reason(DWORD error) {
-  char* text = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string reason = length > 0 ? std::string(text, length) : Format("error %lu", error);
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string reason = length > 0 ? Utf8ToGbk(WideToUtf8(std::wstring_view(text, length)))
+                                  : Format("error %lu", error);
   if (text != nullptr) LocalFree(text);
   while (!reason.empty() &&
-         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
+         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
     reason.pop_back();
-  }
   return reason;
 }
 
