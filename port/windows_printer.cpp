@@ -10,6 +10,9 @@
 
 namespace {
 
+// How long a printer may take nothing before a write gives up.
+constexpr DWORD kStallTimeoutMs = 10000;
+
 // The system's text for an error code, in GBK like every text of the till. Asked for in
 // UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
 std::string Reason(DWORD error) {
@@ -24,6 +27,17 @@ std::string Reason(DWORD error) {
          (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
     reason.pop_back();
   return reason;
+}
+
+// The port driver waits for an offline printer without end; a total write timeout makes a
+// write that the printer does not take give up after the stall time, as on Linux, and the
+// port then reports it.
+void LimitWriteWait(HANDLE handle) {
+  COMMTIMEOUTS timeouts{};
+  timeouts.WriteTotalTimeoutConstant = kStallTimeoutMs;
+  // Fails for a file standing in for the port, which has no timeouts and never stalls:
+  // nothing to do then.
+  [[maybe_unused]] const BOOL limited = SetCommTimeouts(handle, &timeouts);
 }
 
 class WindowsPort : public PrinterPort {
@@ -77,5 +91,6 @@ PortOpening WindowsPrinter::Open() {
     CloseHandle(handle);
     return {nullptr, error};
   }
+  LimitWriteWait(handle);
   return {std::make_unique<WindowsPort>(handle, device_), ""};
 }
