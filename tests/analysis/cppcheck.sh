@@ -17,7 +17,7 @@ mapfile -t sources < <(find "$source_dir" -mindepth 1 \( -name build -o -name '.
 # GetParam(), so every report of it here was false.
 exec "$cppcheck" --error-exitcode=1 --quiet -j "$(nproc)" --std=c++20 --language=c++ \
   --enable=warning,style,performance,portability --inline-suppr \
-  --library="$source_dir/tests/analysis/wxwidgets-fixes.cfg" --library=wxwidgets \
+  --library="$source_dir/tests/analysis/library-fixes.cfg" --library=wxwidgets \
   --library=googletest --library=posix --library=windows \
   --suppress=missingIncludeSystem --suppress=unusedStructMember \
   --template='{file}:{line}:{column}: {severity}: {message} [{id}]' \
