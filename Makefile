@@ -7,14 +7,21 @@ BUILD_DIR := build/$(PRESET)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine wine64
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils
 
-.PHONY: run test build package deps clean screenshot test-windows windows-app
+.PHONY: run test test-default test-sanitize build package deps clean screenshot \
+        test-windows windows-app
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
 
-test: build
-	ctest --preset $(PRESET)
-	$(MAKE) test-windows
+# Every test three times: in the normal build (with the static analysers and valgrind),
+# in the sanitize build (AddressSanitizer and UndefinedBehaviorSanitizer), and the core's
+# in the Windows build under Wine.
+test: test-default test-sanitize test-windows
+
+test-default test-sanitize: test-%: deps
+	cmake --preset $*
+	cmake --build --preset $*
+	ctest --preset $*
 
 # The core and its tests built for Windows and run under Wine, LPT1 printing included.
 test-windows:

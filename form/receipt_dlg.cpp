@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <ctime>
 #include <utility>
 
@@ -80,7 +81,8 @@ void CReceiptDlg::CreateControls() {
   for (const ControlTemplate& control : DialogControls()) CreateControl(control);
 }
 
-wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
+void CReceiptDlg::CreateControl(const ControlTemplate& control) {
+  // Each control is created as a child of the dialog, which owns and destroys it.
   const wxPoint position = wxDLG_UNIT(this, wxPoint(control.rect.x, control.rect.y));
   const wxSize size = wxDLG_UNIT(this, wxSize(control.rect.width, control.rect.height));
   const wxString text = ToWx(control.text);
@@ -88,17 +90,23 @@ wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
     case ControlKind::kGoodsPicker:
       // The template's height includes the drop-down list; the closed control takes
       // its natural height.
-      return new wxChoice(this, control.id, position, wxSize(size.x, -1));
+      new wxChoice(this, control.id, position, wxSize(size.x, -1));
+      return;
     case ControlKind::kButton:
-      return new wxButton(this, control.id, text, position, size);
+      new wxButton(this, control.id, text, position, size);
+      return;
     case ControlKind::kFlatButton:
-      return new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
+      new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
+      return;
     case ControlKind::kLabel:
-      return new wxStaticText(this, control.id, text, position, size, wxALIGN_LEFT);
+      new wxStaticText(this, control.id, text, position, size, wxALIGN_LEFT);
+      return;
     case ControlKind::kGroupBox:
-      return new wxStaticBox(this, control.id, text, position, size);
+      new wxStaticBox(this, control.id, text, position, size);
+      return;
     default:
-      return new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
+      new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
+      return;
   }
 }
 
@@ -110,10 +118,9 @@ void CReceiptDlg::DoDataExchange() {
 }
 
 wxChoice* CReceiptDlg::Picker(int id) const {
-  for (wxChoice* picker : m_cbGoods) {
-    if (picker->GetId() == id) return picker;
-  }
-  return nullptr;
+  const auto picker =
+      std::ranges::find_if(m_cbGoods, [id](const wxChoice* each) { return each->GetId() == id; });
+  return picker != m_cbGoods.end() ? *picker : nullptr;
 }
 
 void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
@@ -149,7 +156,7 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
     return;
   }
   wxWindow* focus = FindFocus();
-  if (IsEnterKey(event.GetKeyCode()) && wxDynamicCast(focus, wxTextCtrl) != nullptr) {
+  if (IsEnterKey(event.GetKeyCode()) && dynamic_cast<wxTextCtrl*>(focus) != nullptr) {
     focus->Navigate(wxNavigationKeyEvent::IsForward);
     return;
   }
@@ -159,13 +166,13 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
 std::string CReceiptDlg::GetText(int id) const {
   if (const wxChoice* picker = Picker(id)) return ToGbk(picker->GetStringSelection());
   const wxWindow* control = FindWindow(id);
-  if (const auto* edit = wxDynamicCast(control, wxTextCtrl)) return ToGbk(edit->GetValue());
+  if (const auto* edit = dynamic_cast<const wxTextCtrl*>(control)) return ToGbk(edit->GetValue());
   return control != nullptr ? ToGbk(control->GetLabel()) : std::string();
 }
 
 void CReceiptDlg::SetText(int id, std::string_view text) {
   wxWindow* control = FindWindow(id);
-  if (auto* edit = wxDynamicCast(control, wxTextCtrl)) {
+  if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
     edit->ChangeValue(ToWx(text));
   } else if (control != nullptr) {
     control->SetLabel(ToWx(text));

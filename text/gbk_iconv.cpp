@@ -23,6 +23,8 @@ std::string Convert(std::string_view input, const char* to, const char* from, bo
   std::string output;
   output.reserve(input.size() + input.size() / 2 + 16);
   iconv_t cd = iconv_open(to, from);
+  // iconv_open reports failure as the descriptor (iconv_t)-1.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast,performance-no-int-to-ptr)
   if (cd == reinterpret_cast<iconv_t>(-1)) {
     for (char byte : input) output += static_cast<unsigned char>(byte) < 0x80 ? byte : kReplacement;
     return output;
@@ -30,6 +32,8 @@ std::string Convert(std::string_view input, const char* to, const char* from, bo
   size_t at = 0;
   char buffer[4096];
   while (at < input.size()) {
+    // iconv takes the input as char** but only reads through it.
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast)
     char* in = const_cast<char*>(input.data() + at);
     size_t in_left = input.size() - at;
     char* out = buffer;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct TotalCase {
   int32_t count;
   const char* shown;
 };
+
+void PrintTo(const TotalCase& total_case, std::ostream* out) {
+  *out << total_case.name;
+}
 
 class TotalCommandTest : public testing::TestWithParam<TotalCase> {};
 

@@ -82,7 +82,7 @@ class ReceiptPrintTest : public testing::Test {
 
   template <class Control>
   Control* Find(int id) const {
-    return wxDynamicCast(dialog_->FindWindow(id), Control);
+    return dynamic_cast<Control*>(dialog_->FindWindow(id));
   }
 
   void Type(int id, const wxString& text) {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "tests/port/scripted_file_system.h"
 #include "tests/support/file_bytes.h"
@@ -20,11 +21,8 @@ using namespace std::chrono_literals;
 
 // Open file descriptors of this process.
 int OpenDescriptors() {
-  int count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-    ++count;
-  }
-  return count;
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                        std::filesystem::directory_iterator()));
 }
 
 // The port of a printer whose writes follow `files`' script.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -10,6 +11,10 @@ struct Pair {
   const char* utf8;
   std::string gbk;
 };
+
+void PrintTo(const Pair& pair, std::ostream* out) {
+  *out << '"' << pair.utf8 << '"';
+}
 
 class GbkRoundTripTest : public testing::TestWithParam<Pair> {};
 
