@@ -13,6 +13,7 @@
 #include "form/control_ids.h"
 #include "form/dialog_font.h"
 #include "form/dialog_template.h"
+#include "form/dialog_units.h"
 #include "form/form_setup.h"
 #include "res/app_icon.h"
 #include "text/gbk.h"
@@ -65,9 +66,10 @@ CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> pri
       m_hIcon(LoadAppIcons()) {
   // Dialog units follow the dialog's font, so it must be set before anything is placed.
   SetFont(MakeDialogFont());
-  CreateControls();
+  const DialogUnits units(*this);
+  CreateControls(units);
   DoDataExchange();
-  SetClientSize(wxDLG_UNIT(this, wxSize(kDialogWidth, kDialogHeight)));
+  SetClientSize(units.Size(kDialogWidth, kDialogHeight));
 }
 
 // The toolkit announces a dialog's end only from its base destructor, when this class is
@@ -76,13 +78,13 @@ CReceiptDlg::~CReceiptDlg() {
   SendDestroyEvent();
 }
 
-void CReceiptDlg::CreateControls() {
-  for (const ControlTemplate& control : DialogControls()) CreateControl(control);
+void CReceiptDlg::CreateControls(const DialogUnits& units) {
+  for (const ControlTemplate& control : DialogControls()) CreateControl(control, units);
 }
 
-wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
-  const wxPoint position = wxDLG_UNIT(this, wxPoint(control.rect.x, control.rect.y));
-  const wxSize size = wxDLG_UNIT(this, wxSize(control.rect.width, control.rect.height));
+wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control, const DialogUnits& units) {
+  const wxPoint position = units.Position(control.rect);
+  const wxSize size = units.Size(control.rect);
   const wxString text = ToWx(control.text);
   switch (control.kind) {
     case ControlKind::kGoodsPicker:
@@ -94,12 +96,25 @@ wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
     case ControlKind::kFlatButton:
       return new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
     case ControlKind::kLabel:
-      return new wxStaticText(this, control.id, text, position, size, wxALIGN_LEFT);
+      return CreateLabel(control.id, text, position, size);
     case ControlKind::kGroupBox:
       return new wxStaticBox(this, control.id, text, position, size);
     default:
       return new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
   }
+}
+
+// A label measures its text while it is being created, before it takes the dialog's font:
+// given its text there, it would load the toolkit's default face as well, for the
+// Chinese characters a second CJK font, megabytes and milliseconds at every start. So it
+// is created empty and given its text once it has the dialog's font; the text then sizes
+// it, and it is put back to its place's size.
+wxWindow* CReceiptDlg::CreateLabel(int id, const wxString& text, const wxPoint& position,
+                                   const wxSize& size) {
+  auto* label = new wxStaticText(this, id, wxEmptyString, position, size, wxALIGN_LEFT);
+  label->SetLabel(text);
+  label->SetSize(size);
+  return label;
 }
 
 // Binds the pickers in the order rows 6 to 1.

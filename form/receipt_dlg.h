@@ -16,6 +16,7 @@
 #include "productinfo/about_command.h"
 #include "receipt/print_command.h"
 
+class DialogUnits;
 class wxChoice;
 struct ControlTemplate;
 
@@ -36,8 +37,9 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   void ShowMessage(std::string_view text) override;
 
  private:
-  void CreateControls();
-  wxWindow* CreateControl(const ControlTemplate& control);
+  void CreateControls(const DialogUnits& units);
+  wxWindow* CreateControl(const ControlTemplate& control, const DialogUnits& units);
+  wxWindow* CreateLabel(int id, const wxString& text, const wxPoint& position, const wxSize& size);
   void DoDataExchange();
   wxChoice* Picker(int id) const;
 
