@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build package deps clean screenshot
+.PHONY: run test build package deps clean screenshot bench
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
@@ -20,6 +20,11 @@ package: build
 
 deps:
 	scripts/install-deps
+
+# Print latency and start-up against a bare wxWidgets dialog; writes bench/RESULTS.md.
+# Run it on a quiet machine: the report records the load it ran under.
+bench: build
+	bench/run-benchmarks $(BUILD_DIR)
 
 # Refreshes the README's picture of the window.
 screenshot: build
