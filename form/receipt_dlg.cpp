@@ -1,44 +1,20 @@
 #include "form/receipt_dlg.h"
 
-#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <ctime>
 #include <utility>
 
 #include "form/control_ids.h"
-#include "form/dialog_font.h"
 #include "form/dialog_template.h"
-#include "form/dialog_units.h"
 #include "form/form_setup.h"
+#include "form/form_widgets.h"
+#include "form/wx_text.h"
 #include "res/app_icon.h"
-#include "text/gbk.h"
 
 namespace {
-
-wxString ToWx(std::string_view gbk) {
-  return wxString::FromUTF8(GbkToUtf8(gbk));
-}
-
-std::string ToGbk(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.utf8_str();
-  return Utf8ToGbk(std::string_view(utf8.data(), utf8.length()));
-}
-
-long EditStyle(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::kPasswordEdit:
-      return wxTE_PASSWORD;
-    case ControlKind::kReadOnlyEdit:
-      return wxTE_READONLY | wxBORDER_STATIC;
-    default:
-      return 0;
-  }
-}
 
 bool IsEnterKey(int key) {
   return key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
@@ -64,57 +40,14 @@ CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> pri
       m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
       m_print(*this, m_total, *m_printer),
       m_hIcon(LoadAppIcons()) {
-  // Dialog units follow the dialog's font, so it must be set before anything is placed.
-  SetFont(MakeDialogFont());
-  const DialogUnits units(*this);
-  CreateControls(units);
+  CreateFormWidgets(*this);
   DoDataExchange();
-  SetClientSize(units.Size(kDialogWidth, kDialogHeight));
 }
 
 // The toolkit announces a dialog's end only from its base destructor, when this class is
 // gone; announcing it here lets OnDestroy release while the dialog is still whole.
 CReceiptDlg::~CReceiptDlg() {
   SendDestroyEvent();
-}
-
-void CReceiptDlg::CreateControls(const DialogUnits& units) {
-  for (const ControlTemplate& control : DialogControls()) CreateControl(control, units);
-}
-
-wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control, const DialogUnits& units) {
-  const wxPoint position = units.Position(control.rect);
-  const wxSize size = units.Size(control.rect);
-  const wxString text = ToWx(control.text);
-  switch (control.kind) {
-    case ControlKind::kGoodsPicker:
-      // The template's height includes the drop-down list; the closed control takes
-      // its natural height.
-      return new wxChoice(this, control.id, position, wxSize(size.x, -1));
-    case ControlKind::kButton:
-      return new wxButton(this, control.id, text, position, size);
-    case ControlKind::kFlatButton:
-      return new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
-    case ControlKind::kLabel:
-      return CreateLabel(control.id, text, position, size);
-    case ControlKind::kGroupBox:
-      return new wxStaticBox(this, control.id, text, position, size);
-    default:
-      return new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
-  }
-}
-
-// A label measures its text while it is being created, before it takes the dialog's font:
-// given its text there, it would load the toolkit's default face as well, for the
-// Chinese characters a second CJK font, megabytes and milliseconds at every start. So it
-// is created empty and given its text once it has the dialog's font; the text then sizes
-// it, and it is put back to its place's size.
-wxWindow* CReceiptDlg::CreateLabel(int id, const wxString& text, const wxPoint& position,
-                                   const wxSize& size) {
-  auto* label = new wxStaticText(this, id, wxEmptyString, position, size, wxALIGN_LEFT);
-  label->SetLabel(text);
-  label->SetSize(size);
-  return label;
 }
 
 // Binds the pickers in the order rows 6 to 1.

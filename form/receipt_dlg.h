@@ -16,9 +16,7 @@
 #include "productinfo/about_command.h"
 #include "receipt/print_command.h"
 
-class DialogUnits;
 class wxChoice;
-struct ControlTemplate;
 
 class CReceiptDlg : public wxDialog, public FormInterface {
  public:
@@ -37,9 +35,6 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   void ShowMessage(std::string_view text) override;
 
  private:
-  void CreateControls(const DialogUnits& units);
-  wxWindow* CreateControl(const ControlTemplate& control, const DialogUnits& units);
-  wxWindow* CreateLabel(int id, const wxString& text, const wxPoint& position, const wxSize& size);
   void DoDataExchange();
   wxChoice* Picker(int id) const;
 
