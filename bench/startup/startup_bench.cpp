@@ -1,7 +1,13 @@
 // Start-up benchmark: starts each given program in turn (A, B, A, B ...) on the current
 // display and measures, from outside, each start's time from exec to its window mapped
 // and first painted, and its peak resident memory; then ends it with Esc and waits for
-// it to exit. The first round warms the caches and is not counted.
+// it to exit.
+//
+// The first round is not counted: besides warming the file cache, the first toolkit
+// program on a fresh display probes the graphics drivers and leaves the answer on the
+// display for later ones (about 55 MB of resident memory that no later start pays). The
+// watch's own connection stays open throughout, so the server never resets between
+// starts and forgets it.
 //
 // Usage: startup_bench [--rounds N] [--output FILE.json] NAME=PROGRAM ...
 #include <algorithm>
