@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "form/receipt_dlg.h"
 #include "port/device_printer.h"
 #include "tests/gui/gui_driver.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/golden_receipt.h"
 
 // Failed dialog expectations become test failures, and a message box nobody expected is
@@ -62,13 +62,6 @@ class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
  private:
   std::vector<wxString>* shown_;
 };
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 class ReceiptPrintTest : public testing::Test {
  protected:
@@ -139,7 +132,7 @@ TEST_F(ReceiptPrintTest, PrintsTheTypedSaleByteForByte) {
   }
   const GoldenReceipt expected = ReadGoldenReceipt("two_rows");
   ASSERT_EQ(expected.error, "");
-  EXPECT_EQ(Hex(ReadFile(device_)), Hex(Concatenate(expected.pieces)));
+  EXPECT_EQ(Hex(ReadFileBytes(device_)), Hex(Concatenate(expected.pieces)));
   EXPECT_FALSE(IsEnabled(IDC_PASSPHRASE_LABEL));
   EXPECT_EQ(Find<wxTextCtrl>(IDC_DATE)->GetValue(), "2024/3/5");  // the box keeps the typing
   EXPECT_EQ(Find<wxTextCtrl>(IDC_TOTAL)->GetValue(), "10.75");

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "tests/port/scripted_file_system.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -25,13 +25,6 @@ int OpenDescriptors() {
     ++count;
   }
   return count;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 // The port of a printer whose writes follow `files`' script.
@@ -73,7 +66,7 @@ TEST_F(DevicePrinterFileTest, AppendsEveryPieceToARegularFile) {
   EXPECT_EQ(opening.port->Write("first|"), std::nullopt);
   EXPECT_EQ(opening.port->Write(std::string("\0\0second", 8)), std::nullopt);
   EXPECT_EQ(opening.port->Close(), std::nullopt);
-  EXPECT_EQ(ReadFile(path), std::string("earlier receipt|first|\0\0second", 30));
+  EXPECT_EQ(ReadFileBytes(path), std::string("earlier receipt|first|\0\0second", 30));
 }
 
 TEST_F(DevicePrinterFileTest, NamesEveryMissingDeviceWithItsReason) {
@@ -92,7 +85,7 @@ TEST_F(DevicePrinterFileTest, FallsBackToTheNextDeviceWhenOneIsMissing) {
   ASSERT_NE(opening.port, nullptr) << opening.error;
   EXPECT_EQ(opening.port->Write("receipt"), std::nullopt);
   EXPECT_EQ(opening.port->Close(), std::nullopt);
-  EXPECT_EQ(ReadFile(usb), "receipt");
+  EXPECT_EQ(ReadFileBytes(usb), "receipt");
 }
 
 TEST_F(DevicePrinterFileTest, RefusesASecondReceiptWhileOneIsBeingWritten) {

@@ -4,22 +4,16 @@
 
 #include <cerrno>
 
+#include "text/utf8.h"
+
 namespace {
 
 constexpr char kReplacement = '?';
 
-bool IsUtf8Continuation(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
 // How many input bytes to drop after an unconvertible sequence at `at`: the whole UTF-8
 // character when reading UTF-8, else the one byte that could not start a character.
 size_t SkipLength(std::string_view input, size_t at, bool input_is_utf8) {
-  size_t end = at + 1;
-  if (input_is_utf8) {
-    while (end < input.size() && IsUtf8Continuation(input[end])) ++end;
-  }
-  return end - at;
+  return input_is_utf8 ? BrokenUtf8Length(input.substr(at)) : 1;
 }
 
 // One conversion through iconv, replacing what cannot be converted instead of failing.
