@@ -8,7 +8,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine wine64
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils
 
 .PHONY: run test test-default test-sanitize build package deps clean screenshot \
-        test-windows windows-app
+        test-windows windows-app bench
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
@@ -50,6 +50,11 @@ package: build
 
 deps:
 	scripts/install-deps
+
+# Print latency and start-up against a bare wxWidgets dialog; writes bench/RESULTS.md.
+# Run it on a quiet machine: the report records the load it ran under.
+bench: build
+	bench/run-benchmarks $(BUILD_DIR)
 
 # Refreshes the README's picture of the window.
 screenshot: build

@@ -1,10 +1,7 @@
 #include "form/receipt_dlg.h"
 
-#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <algorithm>
@@ -12,33 +9,13 @@
 #include <utility>
 
 #include "form/control_ids.h"
-#include "form/dialog_font.h"
 #include "form/dialog_template.h"
 #include "form/form_setup.h"
+#include "form/form_widgets.h"
+#include "form/wx_text.h"
 #include "res/app_icon.h"
-#include "text/gbk.h"
 
 namespace {
-
-wxString ToWx(std::string_view gbk) {
-  return wxString::FromUTF8(GbkToUtf8(gbk));
-}
-
-std::string ToGbk(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.utf8_str();
-  return Utf8ToGbk(std::string_view(utf8.data(), utf8.length()));
-}
-
-long EditStyle(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::kPasswordEdit:
-      return wxTE_PASSWORD;
-    case ControlKind::kReadOnlyEdit:
-      return wxTE_READONLY | wxBORDER_STATIC;
-    default:
-      return 0;
-  }
-}
 
 bool IsEnterKey(int key) {
   return key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
@@ -64,50 +41,14 @@ CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> pri
       m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
       m_print(*this, m_total, *m_printer),
       m_hIcon(LoadAppIcons()) {
-  // Dialog units follow the dialog's font, so it must be set before anything is placed.
-  SetFont(MakeDialogFont());
-  CreateControls();
+  CreateFormWidgets(*this);
   DoDataExchange();
-  SetClientSize(wxDLG_UNIT(this, wxSize(kDialogWidth, kDialogHeight)));
 }
 
 // The toolkit announces a dialog's end only from its base destructor, when this class is
 // gone; announcing it here lets OnDestroy release while the dialog is still whole.
 CReceiptDlg::~CReceiptDlg() {
   SendDestroyEvent();
-}
-
-void CReceiptDlg::CreateControls() {
-  for (const ControlTemplate& control : DialogControls()) CreateControl(control);
-}
-
-void CReceiptDlg::CreateControl(const ControlTemplate& control) {
-  // Each control is created as a child of the dialog, which owns and destroys it.
-  const wxPoint position = wxDLG_UNIT(this, wxPoint(control.rect.x, control.rect.y));
-  const wxSize size = wxDLG_UNIT(this, wxSize(control.rect.width, control.rect.height));
-  const wxString text = ToWx(control.text);
-  switch (control.kind) {
-    case ControlKind::kGoodsPicker:
-      // The template's height includes the drop-down list; the closed control takes
-      // its natural height.
-      new wxChoice(this, control.id, position, wxSize(size.x, -1));
-      return;
-    case ControlKind::kButton:
-      new wxButton(this, control.id, text, position, size);
-      return;
-    case ControlKind::kFlatButton:
-      new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
-      return;
-    case ControlKind::kLabel:
-      new wxStaticText(this, control.id, text, position, size, wxALIGN_LEFT);
-      return;
-    case ControlKind::kGroupBox:
-      new wxStaticBox(this, control.id, text, position, size);
-      return;
-    default:
-      new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
-      return;
-  }
 }
 
 // Binds the pickers in the order rows 6 to 1.

@@ -17,7 +17,6 @@
 #include "receipt/print_command.h"
 
 class wxChoice;
-struct ControlTemplate;
 
 class CReceiptDlg : public wxDialog, public FormInterface {
  public:
@@ -39,8 +38,6 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   void ShowMessage(std::string_view text) override;
 
  private:
-  void CreateControls();
-  void CreateControl(const ControlTemplate& control);
   void DoDataExchange();
   wxChoice* Picker(int id) const;
 

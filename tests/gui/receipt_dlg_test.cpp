@@ -12,6 +12,7 @@
 #include "form/dialog_template.h"
 #include "form/item_row.h"
 #include "tests/gui/gui_driver.h"
+#include "text/gbk.h"
 
 namespace {
 
@@ -71,6 +72,11 @@ TEST_F(ReceiptDlgTest, IsAFixedSizeWindowThatCanBeMinimised) {
   }
 }
 
+bool HasText(ControlKind kind) {
+  return kind == ControlKind::kButton || kind == ControlKind::kFlatButton ||
+         kind == ControlKind::kLabel || kind == ControlKind::kGroupBox;
+}
+
 TEST_F(ReceiptDlgTest, ControlsFollowTheTemplateInTabOrder) {
   const wxWindowList& children = dialog_->GetChildren();
   ASSERT_EQ(children.size(), DialogControls().size());
@@ -82,6 +88,17 @@ TEST_F(ReceiptDlgTest, ControlsFollowTheTemplateInTabOrder) {
     }
     EXPECT_EQ(window->GetPosition(), wxDLG_UNIT(dialog_, wxPoint(control.rect.x, control.rect.y)))
         << "control " << control.id << " " << window->GetLabel();
+    const wxSize size = wxDLG_UNIT(dialog_, wxSize(control.rect.width, control.rect.height));
+    // A goods picker takes its natural height: the template's includes the open list.
+    if (control.kind == ControlKind::kGoodsPicker) {
+      EXPECT_EQ(window->GetSize().x, size.x) << "control " << control.id;
+    } else {
+      EXPECT_EQ(window->GetSize(), size) << "control " << control.id << " " << window->GetLabel();
+    }
+    if (HasText(control.kind)) {
+      EXPECT_EQ(window->GetLabel(), wxString::FromUTF8(GbkToUtf8(control.text)))
+          << "control " << control.id;
+    }
   }
 }
 
