@@ -3,8 +3,6 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
-namespace {
-
 class DialogApp : public wxApp {
  public:
   bool OnInit() override {
@@ -12,8 +10,6 @@ class DialogApp : public wxApp {
     return false;
   }
 };
-
-}  // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(DialogApp);
 

@@ -30,16 +30,15 @@ long EditStyle(ControlKind kind) {
 // Chinese characters a second CJK font, megabytes and milliseconds at every start. So it
 // is created empty and given its text once it has the dialog's font; the text then
 // sizes it, and it is put back to its place's size.
-wxWindow* CreateLabel(wxDialog& dialog, int id, const wxString& text, const wxPoint& position,
-                      const wxSize& size) {
+void CreateLabel(wxDialog& dialog, int id, const wxString& text, const wxPoint& position,
+                 const wxSize& size) {
   auto* label = new wxStaticText(&dialog, id, wxEmptyString, position, size, wxALIGN_LEFT);
   label->SetLabel(text);
   label->SetSize(size);
-  return label;
 }
 
-wxWindow* CreateControl(wxDialog& dialog, const ControlTemplate& control,
-                        const DialogUnits& units) {
+// Each control is created as a child of the dialog, which owns and destroys it.
+void CreateControl(wxDialog& dialog, const ControlTemplate& control, const DialogUnits& units) {
   const wxPoint position = units.Position(control.rect);
   const wxSize size = units.Size(control.rect);
   const wxString text = ToWx(control.text);
@@ -47,17 +46,23 @@ wxWindow* CreateControl(wxDialog& dialog, const ControlTemplate& control,
     case ControlKind::kGoodsPicker:
       // The template's height includes the drop-down list; the closed control takes
       // its natural height.
-      return new wxChoice(&dialog, control.id, position, wxSize(size.x, -1));
+      new wxChoice(&dialog, control.id, position, wxSize(size.x, -1));
+      return;
     case ControlKind::kButton:
-      return new wxButton(&dialog, control.id, text, position, size);
+      new wxButton(&dialog, control.id, text, position, size);
+      return;
     case ControlKind::kFlatButton:
-      return new wxButton(&dialog, control.id, text, position, size, wxBORDER_NONE);
+      new wxButton(&dialog, control.id, text, position, size, wxBORDER_NONE);
+      return;
     case ControlKind::kLabel:
-      return CreateLabel(dialog, control.id, text, position, size);
+      CreateLabel(dialog, control.id, text, position, size);
+      return;
     case ControlKind::kGroupBox:
-      return new wxStaticBox(&dialog, control.id, text, position, size);
+      new wxStaticBox(&dialog, control.id, text, position, size);
+      return;
     default:
-      return new wxTextCtrl(&dialog, control.id, text, position, size, EditStyle(control.kind));
+      new wxTextCtrl(&dialog, control.id, text, position, size, EditStyle(control.kind));
+      return;
   }
 }
 

@@ -30,9 +30,12 @@ struct WindowWatch::Connection {
   int damage_event = 0;  // the event number of DamageNotify
   Atom wm_pid = 0;
 
+  Connection() = default;
   ~Connection() {
     if (display != nullptr) XCloseDisplay(display);
   }
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
 
   // The process that says it owns `window`, or 0.
   pid_t OwnerOf(Window window) const {

@@ -14,7 +14,7 @@ namespace {
 TEST(DialogUnitsTest, ConvertsAsTheToolkitDoes) {
   for (const int points : {0, 7, 8, 9, 11, 13}) {
     wxDialog dialog(nullptr, wxID_ANY, "units");
-    if (points != 0) dialog.SetFont(MakeDialogFont().Scaled(points / 9.0f));
+    if (points != 0) dialog.SetFont(MakeDialogFont().Scaled(static_cast<float>(points) / 9.0F));
     const DialogUnits units(dialog);
     for (int x = 0; x <= kDialogWidth + 16; ++x) {
       for (const int y : {0, 1, 3, 7, 8, 9, 13, 14, 71, 157, kDialogHeight}) {
