@@ -5,7 +5,8 @@
 wxIMPLEMENT_APP_NO_MAIN(CReceiptApp);
 
 namespace {
-bool g_dialogRan = false;
+// Read by main after the toolkit has deleted the application object, so it cannot be a member.
+bool g_dialogRan = false;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 }  // namespace
 
 bool CReceiptApp::OnInit() {

@@ -1,43 +1,21 @@
 #include "form/receipt_dlg.h"
 
-#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <ctime>
 #include <utility>
 
 #include "form/control_ids.h"
-#include "form/dialog_font.h"
 #include "form/dialog_template.h"
 #include "form/form_setup.h"
+#include "form/form_widgets.h"
+#include "form/wx_text.h"
 #include "res/app_icon.h"
-#include "text/gbk.h"
 
 namespace {
-
-wxString ToWx(std::string_view gbk) {
-  return wxString::FromUTF8(GbkToUtf8(gbk));
-}
-
-std::string ToGbk(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.utf8_str();
-  return Utf8ToGbk(std::string_view(utf8.data(), utf8.length()));
-}
-
-long EditStyle(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::kPasswordEdit:
-      return wxTE_PASSWORD;
-    case ControlKind::kReadOnlyEdit:
-      return wxTE_READONLY | wxBORDER_STATIC;
-    default:
-      return 0;
-  }
-}
 
 bool IsEnterKey(int key) {
   return key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
@@ -63,43 +41,14 @@ CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> pri
       m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
       m_print(*this, m_total, *m_printer),
       m_hIcon(LoadAppIcons()) {
-  // Dialog units follow the dialog's font, so it must be set before anything is placed.
-  SetFont(MakeDialogFont());
-  CreateControls();
+  CreateFormWidgets(*this);
   DoDataExchange();
-  SetClientSize(wxDLG_UNIT(this, wxSize(kDialogWidth, kDialogHeight)));
 }
 
 // The toolkit announces a dialog's end only from its base destructor, when this class is
 // gone; announcing it here lets OnDestroy release while the dialog is still whole.
 CReceiptDlg::~CReceiptDlg() {
   SendDestroyEvent();
-}
-
-void CReceiptDlg::CreateControls() {
-  for (const ControlTemplate& control : DialogControls()) CreateControl(control);
-}
-
-wxWindow* CReceiptDlg::CreateControl(const ControlTemplate& control) {
-  const wxPoint position = wxDLG_UNIT(this, wxPoint(control.rect.x, control.rect.y));
-  const wxSize size = wxDLG_UNIT(this, wxSize(control.rect.width, control.rect.height));
-  const wxString text = ToWx(control.text);
-  switch (control.kind) {
-    case ControlKind::kGoodsPicker:
-      // The template's height includes the drop-down list; the closed control takes
-      // its natural height.
-      return new wxChoice(this, control.id, position, wxSize(size.x, -1));
-    case ControlKind::kButton:
-      return new wxButton(this, control.id, text, position, size);
-    case ControlKind::kFlatButton:
-      return new wxButton(this, control.id, text, position, size, wxBORDER_NONE);
-    case ControlKind::kLabel:
-      return new wxStaticText(this, control.id, text, position, size, wxALIGN_LEFT);
-    case ControlKind::kGroupBox:
-      return new wxStaticBox(this, control.id, text, position, size);
-    default:
-      return new wxTextCtrl(this, control.id, text, position, size, EditStyle(control.kind));
-  }
 }
 
 // Binds the pickers in the order rows 6 to 1.
@@ -110,10 +59,9 @@ void CReceiptDlg::DoDataExchange() {
 }
 
 wxChoice* CReceiptDlg::Picker(int id) const {
-  for (wxChoice* picker : m_cbGoods) {
-    if (picker->GetId() == id) return picker;
-  }
-  return nullptr;
+  const auto picker =
+      std::ranges::find_if(m_cbGoods, [id](const wxChoice* each) { return each->GetId() == id; });
+  return picker != m_cbGoods.end() ? *picker : nullptr;
 }
 
 void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
@@ -149,7 +97,7 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
     return;
   }
   wxWindow* focus = FindFocus();
-  if (IsEnterKey(event.GetKeyCode()) && wxDynamicCast(focus, wxTextCtrl) != nullptr) {
+  if (IsEnterKey(event.GetKeyCode()) && dynamic_cast<wxTextCtrl*>(focus) != nullptr) {
     focus->Navigate(wxNavigationKeyEvent::IsForward);
     return;
   }
@@ -159,13 +107,13 @@ void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
 std::string CReceiptDlg::GetText(int id) const {
   if (const wxChoice* picker = Picker(id)) return ToGbk(picker->GetStringSelection());
   const wxWindow* control = FindWindow(id);
-  if (const auto* edit = wxDynamicCast(control, wxTextCtrl)) return ToGbk(edit->GetValue());
+  if (const auto* edit = dynamic_cast<const wxTextCtrl*>(control)) return ToGbk(edit->GetValue());
   return control != nullptr ? ToGbk(control->GetLabel()) : std::string();
 }
 
 void CReceiptDlg::SetText(int id, std::string_view text) {
   wxWindow* control = FindWindow(id);
-  if (auto* edit = wxDynamicCast(control, wxTextCtrl)) {
+  if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
     edit->ChangeValue(ToWx(text));
   } else if (control != nullptr) {
     control->SetLabel(ToWx(text));

@@ -17,7 +17,6 @@
 #include "receipt/print_command.h"
 
 class wxChoice;
-struct ControlTemplate;
 
 class CReceiptDlg : public wxDialog, public FormInterface {
  public:
@@ -25,6 +24,8 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   explicit CReceiptDlg(wxWindow* parent = nullptr,
                        std::unique_ptr<PrinterConnector> printer = MakeLpt1Connector());
   ~CReceiptDlg() override;
+  CReceiptDlg(const CReceiptDlg&) = delete;
+  CReceiptDlg& operator=(const CReceiptDlg&) = delete;
 
   // FormInterface, over the widgets; texts are converted between GBK and Unicode here.
   std::string GetText(int id) const override;
@@ -33,11 +34,10 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   void AddItem(int id, std::string_view text) override;
   void Disable(int id) override;
   void SetFocus(int id) override;
+  using wxDialog::SetFocus;  // the window's own, which the form operation would hide
   void ShowMessage(std::string_view text) override;
 
  private:
-  void CreateControls();
-  wxWindow* CreateControl(const ControlTemplate& control);
   void DoDataExchange();
   wxChoice* Picker(int id) const;
 

@@ -1,7 +1,5 @@
 #include "form/total_command.h"
 
-#include <cmath>
-
 #include "form/control_ids.h"
 #include "form/item_row.h"
 #include "text/format.h"
@@ -15,12 +13,8 @@ void TotalCommand::OnTotal() {
     const int32_t quantity = ReadWholeNumber(m_form.GetText(row.quantity));
     const double price = ReadDecimal(m_form.GetText(row.price));
     if (selection == kNoSelection || quantity == 0 || !(price >= 0.001)) break;
-    // Past a double's range the sum would print as "inf" on the receipt; such a row is no
-    // more a number than an unreadable price is.
-    const double total = m_dTotal + static_cast<double>(quantity) * price;
-    if (!std::isfinite(total)) break;
     ++m_nItemCount;
-    m_dTotal = total;
+    m_dTotal += static_cast<double>(quantity) * price;
   }
   ShowTotal();
 }

@@ -11,10 +11,8 @@ class TotalCommand {
   explicit TotalCommand(FormInterface& form) : m_form(form) {}
 
   // Reads rows 1 to 6 in order. A row counts when a goods is picked, its quantity reads
-  // (as a whole number) as anything but 0, its unit price reads as at least 0.001, and
-  // the total with its amount stays within a double's range (a price like 1e308 would
-  // otherwise make it infinite); the first row that does not count ends the run,
-  // whatever the rows after it hold.
+  // (as a whole number) as anything but 0, and its unit price reads as at least 0.001;
+  // the first row that does not count ends the run, whatever the rows after it hold.
   // Sets the item count and total, then shows the total.
   void OnTotal();
 

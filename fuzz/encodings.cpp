@@ -53,8 +53,12 @@ bool IsValidUtf8(std::string_view bytes) {
 
 std::optional<std::string> StrictConvert(std::string_view bytes, const char* to, const char* from) {
   iconv_t cd = iconv_open(to, from);
+  // iconv_open reports failure as the descriptor (iconv_t)-1.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   std::string output(bytes.size() * 4 + 16, '\0');
+  // iconv takes the input as char** but only reads through it.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast)
   char* in = const_cast<char*>(bytes.data());
   size_t in_left = bytes.size();
   char* out = output.data();

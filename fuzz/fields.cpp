@@ -13,7 +13,3 @@ std::vector<std::string> SplitFields(const uint8_t* data, size_t size, size_t co
   if (count > 0) fields.emplace_back(rest);
   return fields;
 }
-
-std::string UpToZeroByte(const std::string& text) {
-  return text.substr(0, text.find('\0'));
-}

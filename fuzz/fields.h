@@ -10,7 +10,3 @@
 // The first `count` texts of the input, split at '\n'. Texts the input runs out before
 // are empty; the last one takes the rest of the input, line breaks included.
 std::vector<std::string> SplitFields(const uint8_t* data, size_t size, size_t count);
-
-// The text up to its first zero byte. A widget's text never holds one, so a form box
-// built from a fuzz field ends there.
-std::string UpToZeroByte(const std::string& text);

@@ -89,7 +89,7 @@ void CheckHexText(const uint8_t* data, size_t size) {
 void CheckTextsRoundTrip(const uint8_t* data, size_t size) {
   const std::vector<std::string> fields = SplitFields(data, size, 4);
   const ProductTexts texts{fields[0], fields[1], fields[2], fields[3]};
-  tagSoft record;
+  tagSoft record{};
   std::memset(&record, 0xAA, sizeof record);  // no help from a cleared record
   const bool written = WriteProductRecord(record, texts);
   const bool fits = Fits(texts.version, sizeof record.version) &&
@@ -115,11 +115,11 @@ void CheckRewrittenField(std::span<const char> original, std::span<const char> r
 
 void CheckRawRecord(const uint8_t* data, size_t size) {
   if (size < sizeof(tagSoft)) return;
-  tagSoft record;
+  tagSoft record{};
   std::memcpy(&record, data, sizeof record);
   const std::optional<ProductTexts> texts = ReadProductRecord(record);
   if (!texts) return;
-  tagSoft rewritten;
+  tagSoft rewritten{};
   Require(WriteProductRecord(rewritten, *texts), "texts read from a record can be written");
   Require(ReadProductRecord(rewritten) == texts, "a rewritten record reads the same");
   CheckRewrittenField(record.version, rewritten.version);

@@ -4,14 +4,16 @@
 // price. A goods line "0" to "5" picks that goods, an empty one picks nothing, any other
 // text is put on the picker's list and picked.
 //
-// Checked: the command refuses exactly when a check fails, with that check's message;
-// otherwise one receipt is written that starts with the title and ends with the feed,
-// holds one item line per counted row and every other line as the layout fixes it, with
+// Checked: the command refuses exactly when a check fails (no row, no cashier, no amount
+// received, an amount beyond a double's range), with that check's message and the focus
+// on the box to correct; otherwise one receipt is written that starts with the title and ends with
+// the feed, holds one item line per counted row and every other line as the layout fixes it, with
 // money that adds up. No box changes.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,7 +45,7 @@ enum Field : size_t {
   kPeriod1,
   kPeriod2,
   kFirstRow,
-  kFieldCount = kFirstRow + 3 * kItemRowCount
+  kFieldCount = kFirstRow + 3 * size_t{kItemRowCount}
 };
 
 struct TypedRow {
@@ -69,8 +71,7 @@ std::string PickGoods(FakeForm& form, int picker, const std::string& typed) {
 
 TypedForm Type(FakeForm& form, const uint8_t* data, size_t size) {
   TypedForm typed;
-  for (std::string& field : SplitFields(data, size, kFieldCount))
-    typed.fields.push_back(UpToZeroByte(field));
+  typed.fields = SplitFields(data, size, kFieldCount);
   form.FillPickers();
   const int boxes[] = {IDC_CASHIER,  IDC_RECEIPTNO, IDC_DATE,   IDC_TIME,
                        IDC_RECEIVED, IDC_PERIOD1,   IDC_PERIOD2};
@@ -94,20 +95,28 @@ struct Sum {
 };
 
 // The rows that count, by the rule: goods picked, a quantity that reads as anything but
-// 0, a unit price of at least 0.001, a total that stays finite with the row's amount;
-// the first that does not ends the run.
+// 0, a unit price of at least 0.001; the first that does not ends the run. Their total
+// may leave a double's range.
 Sum CountedRows(const std::vector<TypedRow>& rows) {
   Sum sum;
   for (const TypedRow& row : rows) {
     const int32_t quantity = ReferenceWholeNumber(row.quantity);
     const double price = ReferenceDecimal(row.price);
     if (row.goods.empty() || quantity == 0 || !(price >= 0.001)) break;
-    const double total = sum.total + static_cast<double>(quantity) * price;
-    if (!std::isfinite(total)) break;
     ++sum.rows;
-    sum.total = total;
+    sum.total += static_cast<double>(quantity) * price;
   }
   return sum;
+}
+
+// A total the box shows: "%.2f", which is "inf", "-inf" or "nan" beyond a double's range.
+void CheckTotalBox(const std::string& shown, double total) {
+  if (std::isfinite(total)) {
+    CheckMoney(shown, total, "the total box shows the total of the counted rows");
+  } else {
+    Require(shown == "inf" || shown == "-inf" || shown == "nan" || shown == "-nan",
+            "a total beyond a double's range shows as printf writes it");
+  }
 }
 
 // A money line: its label, the amount to the cent, CR LF. Returns the amount printed.
@@ -143,27 +152,52 @@ void CheckReceipt(const TypedForm& typed, const Sum& sum, const std::vector<std:
     printed_sum +=
         CheckItemLine(pieces[kPiecesBeforeItems + row], each.goods, each.quantity, each.price);
   }
-  const std::string* after = &pieces[kPiecesBeforeItems + counted];
-  Require(after[0] == kExpectedSeparator, "a separator after the item lines");
-  const double printed_total = CheckMoneyLine(after[1], kTotalLabel, sum.total, "the total line");
+  // The pieces after the item lines.
+  const auto after = [&pieces, counted](size_t index) -> const std::string& {
+    return pieces[kPiecesBeforeItems + counted + index];
+  };
+  Require(after(0) == kExpectedSeparator, "a separator after the item lines");
+  const double printed_total = CheckMoneyLine(after(1), kTotalLabel, sum.total, "the total line");
   Require(std::fabs(printed_total - printed_sum) <=
               0.005 * double(counted + 1) + std::fabs(printed_total) * 1e-12,
           "the item lines add up to the total");
   const double received = ReferenceDecimal(f[kReceived]);
-  CheckMoneyLine(after[2], kReceivedLabel, received, "the received line");
-  CheckMoneyLine(after[3], kCashLabel, received, "the cash line");
-  CheckMoneyLine(after[4], kChangeLabel, received - sum.total, "the change line");
-  Require(after[5] == std::string(kPeriodLabel) + f[kPeriod1] && after[6] == kPeriodGap &&
-              after[7] == f[kPeriod2] + std::string(kCrLf) && after[8] == kCrLf,
+  CheckMoneyLine(after(2), kReceivedLabel, received, "the received line");
+  CheckMoneyLine(after(3), kCashLabel, received, "the cash line");
+  CheckMoneyLine(after(4), kChangeLabel, received - sum.total, "the change line");
+  Require(after(5) == std::string(kPeriodLabel) + f[kPeriod1] && after(6) == kPeriodGap &&
+              after(7) == f[kPeriod2] + std::string(kCrLf) && after(8) == kCrLf,
           "the period line: label, first part, seven zero bytes, second part, CR LF");
 }
 
-// The message of the first check that fails, or "" when the form may print.
-std::string_view ExpectedRefusal(const TypedForm& typed, size_t counted) {
-  if (counted == 0) return kNoItemsMessage;
-  if (typed.fields[kCashier].empty()) return kNoCashierMessage;
-  if (typed.fields[kReceived].empty()) return kNoReceivedMessage;
-  return "";
+struct Refusal {
+  std::string_view message;  // "" when the form may print
+  int focus = 0;             // the box the focus goes to
+};
+
+// The box to correct when an amount the receipt shows is beyond a double's range: the
+// quantity of the row that takes the running total out, else the amount received when
+// the change is out; none when every amount is a number.
+std::optional<int> OutOfRangeBox(const TypedForm& typed, const Sum& sum) {
+  double running = 0.0;
+  for (size_t row = 0; row < sum.rows; ++row) {
+    const TypedRow& each = typed.rows[row];
+    running +=
+        static_cast<double>(ReferenceWholeNumber(each.quantity)) * ReferenceDecimal(each.price);
+    if (!std::isfinite(running)) return kItemRows[row].quantity;
+  }
+  if (!std::isfinite(ReferenceDecimal(typed.fields[kReceived]) - sum.total)) return IDC_RECEIVED;
+  return std::nullopt;
+}
+
+// The first check the form fails, in the order the command checks.
+Refusal ExpectedRefusal(const TypedForm& typed, const Sum& sum) {
+  if (sum.rows == 0) return {kNoItemsMessage, kItemRows[0].goods};
+  if (typed.fields[kCashier].empty()) return {kNoCashierMessage, IDC_CASHIER};
+  if (typed.fields[kReceived].empty()) return {kNoReceivedMessage, IDC_RECEIVED};
+  if (const std::optional<int> box = OutOfRangeBox(typed, sum))
+    return {kAmountOutOfRangeMessage, *box};
+  return {};
 }
 
 }  // namespace
@@ -180,13 +214,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const Sum sum = CountedRows(typed.rows);
   Require(total.ItemCount() == int32_t(sum.rows), "the rows that count are the leading valid ones");
-  CheckMoney(form.GetText(IDC_TOTAL), sum.total, "the total box shows the total of those rows");
+  CheckTotalBox(form.GetText(IDC_TOTAL), sum.total);
   Require(form.Contents() == before, "printing changes no box");
-  const std::string_view refusal = ExpectedRefusal(typed, sum.rows);
-  if (!refusal.empty()) {
-    Require(form.messages == std::vector<std::string>{std::string(refusal)} && printer.opens == 0 &&
+  const Refusal refusal = ExpectedRefusal(typed, sum);
+  if (!refusal.message.empty()) {
+    Require(form.messages == std::vector<std::string>{std::string(refusal.message)} &&
+                form.focus == std::vector<int>{refusal.focus} && printer.opens == 0 &&
                 !form.IsDisabled(IDC_PASSPHRASE),
-            "a form that fails a check gets that check's message and nothing is printed");
+            "a form that fails a check gets that check's message, the focus goes to the box "
+            "to correct, and nothing is locked or printed");
     return 0;
   }
   Require(form.messages.empty() && printer.opens == 1 && printer.closes == 1,

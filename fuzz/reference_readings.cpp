@@ -54,9 +54,8 @@ std::string DecimalPrefix(std::string_view text) {
   }
   const std::string mantissa = prefix.substr(mantissa_start);
   if (mantissa.find_first_of("0123456789") == std::string::npos) return "";
-  std::string exponent;
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    exponent += 'e';
+    std::string exponent = "e";
     const size_t digits = TakeSign(text, at + 1, exponent);
     if (TakeWhile(text, digits, exponent, IsDecimalDigit) > digits) prefix += exponent;
   }

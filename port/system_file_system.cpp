@@ -16,11 +16,8 @@ namespace {
 // so a printer (or pipe) that goes away reports EPIPE instead of ending the program.
 class SigpipeGuard {
  public:
-  SigpipeGuard() {
-    sigemptyset(&sigpipe_);
-    sigaddset(&sigpipe_, SIGPIPE);
-    blocked_ = pthread_sigmask(SIG_BLOCK, &sigpipe_, &previous_) == 0;
-  }
+  SigpipeGuard()
+      : sigpipe_(OnlySigpipe()), blocked_(pthread_sigmask(SIG_BLOCK, &sigpipe_, &previous_) == 0) {}
   ~SigpipeGuard() {
     if (!blocked_) return;
     const int saved_errno = errno;
@@ -38,6 +35,13 @@ class SigpipeGuard {
   SigpipeGuard& operator=(const SigpipeGuard&) = delete;
 
  private:
+  static sigset_t OnlySigpipe() {
+    sigset_t set{};
+    sigemptyset(&set);
+    sigaddset(&set, SIGPIPE);
+    return set;
+  }
+
   sigset_t sigpipe_{};
   sigset_t previous_{};
   bool blocked_ = false;

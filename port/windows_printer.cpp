@@ -1,27 +1,43 @@
 #include "port/windows_printer.h"
 
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>
 
 #include "text/format.h"
+#include "text/gbk.h"
+#include "text/wide_text.h"
 
 namespace {
 
-// The system's text for an error code, in the ANSI code page (GBK on Chinese systems).
+// How long a printer may take nothing before a write gives up.
+constexpr DWORD kStallTimeoutMs = 10000;
+
+// The system's text for an error code, in GBK like every text of the till. Asked for in
+// UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
 std::string Reason(DWORD error) {
-  char* text = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string reason = length > 0 ? std::string(text, length) : Format("error %lu", error);
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string reason = length > 0 ? Utf8ToGbk(WideToUtf8(std::wstring_view(text, length)))
+                                  : Format("error %lu", error);
   if (text != nullptr) LocalFree(text);
   while (!reason.empty() &&
-         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
+         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
     reason.pop_back();
-  }
   return reason;
+}
+
+// The port driver waits for an offline printer without end; a total write timeout makes a
+// write that the printer does not take give up after the stall time, as on Linux, and the
+// port then reports it.
+void LimitWriteWait(HANDLE handle) {
+  COMMTIMEOUTS timeouts{};
+  timeouts.WriteTotalTimeoutConstant = kStallTimeoutMs;
+  // Fails for a file standing in for the port, which has no timeouts and never stalls:
+  // nothing to do then.
+  [[maybe_unused]] const BOOL limited = SetCommTimeouts(handle, &timeouts);
 }
 
 class WindowsPort : public PrinterPort {
@@ -75,5 +91,6 @@ PortOpening WindowsPrinter::Open() {
     CloseHandle(handle);
     return {nullptr, error};
   }
+  LimitWriteWait(handle);
   return {std::make_unique<WindowsPort>(handle, device_), ""};
 }

@@ -20,7 +20,8 @@ class AboutCommand {
   };
   static Allocator StandardAllocator();
 
-  explicit AboutCommand(Allocator allocator = StandardAllocator()) : m_allocator(allocator) {}
+  explicit AboutCommand(const Allocator& allocator = StandardAllocator())
+      : m_allocator(allocator) {}
   ~AboutCommand() { Release(); }
   AboutCommand(const AboutCommand&) = delete;
   AboutCommand& operator=(const AboutCommand&) = delete;

@@ -1,5 +1,6 @@
 #include "receipt/print_command.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -24,8 +25,13 @@ void PrintCommand::OnPrint() {
     Refuse(kNoReceivedMessage, IDC_RECEIVED);
     return;
   }
+  const ReceiptValues values = ReadReceiptValues(std::move(cashier), received);
+  if (const std::optional<int> control = OutOfRangeControl(values)) {
+    Refuse(kAmountOutOfRangeMessage, *control);
+    return;
+  }
   LockPassphrase();
-  Send(ComposeReceipt(ReadReceiptValues(std::move(cashier), received)));
+  Send(ComposeReceipt(values));
 }
 
 void PrintCommand::Refuse(std::string_view message, int control) {
@@ -64,6 +70,17 @@ std::vector<ReceiptItem> PrintCommand::ReadItems() const {
         {m_form.GetText(ids.goods), m_form.GetText(ids.quantity), m_form.GetText(ids.price)});
   }
   return items;
+}
+
+std::optional<int> PrintCommand::OutOfRangeControl(const ReceiptValues& values) {
+  // The same sum, in the same order, as the total: once it leaves the range it stays out.
+  double running_total = 0.0;
+  for (size_t row = 0; row < values.items.size(); ++row) {
+    running_total += LineAmount(values.items[row].quantity, values.items[row].price);
+    if (!std::isfinite(running_total)) return kItemRows[row].quantity;
+  }
+  if (!std::isfinite(values.received - values.total)) return IDC_RECEIVED;
+  return std::nullopt;
 }
 
 void PrintCommand::Send(const std::vector<std::string>& pieces) {

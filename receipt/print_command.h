@@ -2,6 +2,7 @@
 // box the first time, and writes the receipt to the printer, one write per piece.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ inline constexpr std::string_view kNoPrinterMessage =
 inline constexpr std::string_view kWriteFailedMessage =
     "\xB4\xF2\xD3\xA1\xBB\xFA\xD0\xB4\xC8\xEB\xCA\xA7\xB0\xDC\xA3\xAC\xD0\xA1\xC6\xB1\xBF\xC9"
     "\xC4\xDC\xB2\xBB\xCD\xEA\xD5\xFB\xA3\xA1";
+// 金额超出范围，无法打印！
+inline constexpr std::string_view kAmountOutOfRangeMessage =
+    "\xBD\xF0\xB6\xEE\xB3\xAC\xB3\xF6\xB7\xB6\xCE\xA7\xA3\xAC\xCE\xDE\xB7\xA8\xB4\xF2\xD3\xA1"
+    "\xA3\xA1";
 
 class PrintCommand {
  public:
@@ -38,11 +43,12 @@ class PrintCommand {
       : m_form(form), m_total(total), m_printer(printer) {}
 
   // Checks, in order, that an item row counts, that a cashier and that an amount received
-  // were typed; the first missing one is reported and gets the focus. Past the checks the
-  // passphrase box and its label are disabled for good, before the printer is tried, and
-  // the receipt is written. Nothing is shown when it printed; a printer that cannot be
-  // opened, or that fails part-way, is reported with the reason. The boxes keep what was
-  // typed.
+  // were typed, and that every amount the receipt shows is a number (a product or sum
+  // beyond the range of a double would print as "inf" or "nan"); the first failing check
+  // is reported and its box gets the focus. Past the checks the passphrase box and its
+  // label are disabled for good, before the printer is tried, and the receipt is written.
+  // Nothing is shown when it printed; a printer that cannot be opened, or that fails
+  // part-way, is reported with the reason. The boxes keep what was typed.
   void OnPrint();
 
   bool PassLocked() const { return m_bPassLocked; }
@@ -53,6 +59,10 @@ class PrintCommand {
   void LockPassphrase();
   ReceiptValues ReadReceiptValues(std::string cashier, const std::string& received) const;
   std::vector<ReceiptItem> ReadItems() const;
+  // The box to correct when an amount of `values` is out of range: the quantity of the row
+  // whose amount takes the running total out of range, else the amount received when the
+  // change is; none when every amount prints as a number.
+  static std::optional<int> OutOfRangeControl(const ReceiptValues& values);
   // Opens the printer, writes every piece and closes it; reports what went wrong.
   void Send(const std::vector<std::string>& pieces);
   // A printer problem: the message, then the printer's own reason on a second line.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -21,10 +23,24 @@ constexpr std::string_view kSeparator = "--------------------------------\r\n";
 // 演示 ... 数量 单价  金额
 constexpr std::string_view kColumnHeader =
     "\xD1\xDD\xCA\xBE             \xCA\xFD\xC1\xBF \xB5\xA5\xBC\xDB  \xBD\xF0\xB6\xEE\r\n";
+// The labels of the lines that carry typed texts.
+constexpr std::string_view kCashierLabel = "\xCA\xD5\xD2\xF8\xD4\xB1:";     // 收银员:
+constexpr std::string_view kNumberLabel = "   \xB1\xE0\xBA\xC5:";           // 3 spaces, 编号:
+constexpr std::string_view kDateLabel = "\xC8\xD5\xC6\xDA:";                // 日期:
+constexpr std::string_view kTimeLabel = "    \xCA\xB1\xBC\xE4:";            // 4 spaces, 时间:
+constexpr std::string_view kPeriodLabel = "\xB3\xA1\xC6\xDA\xB4\xCE:    ";  // 场期次:, 4 spaces
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kFeed = "\r\n\r\n\r\n\r\n\r\n";
 // Between the period field's two parts.
 constexpr std::string_view kPeriodGap{"\0\0\0\0\0\0\0", 7};
+
+// The parts one after another. Typed texts are put together this way rather than through
+// a "%s" pattern, which would end a text at its first zero byte.
+std::string Join(std::initializer_list<std::string_view> parts) {
+  std::string joined;
+  for (const std::string_view part : parts) joined += part;
+  return joined;
+}
 
 }  // namespace
 
@@ -32,10 +48,14 @@ std::string MakeSpaces(int count) {
   return count > 0 ? std::string(static_cast<size_t>(count), ' ') : std::string();
 }
 
-std::string FormatItemLine(std::string goods, std::string quantity, std::string price) {
+double LineAmount(std::string_view quantity, std::string_view price) {
+  return static_cast<double>(ReadWholeNumber(quantity)) * ReadDecimal(price);
+}
+
+std::string FormatItemLine(std::string goods, std::string_view quantity, std::string_view price) {
   const int32_t whole_quantity = ReadWholeNumber(quantity);
   const double unit_price = ReadDecimal(price);
-  const double amount = static_cast<double>(whole_quantity) * unit_price;
+  const double amount = LineAmount(quantity, price);
   const int goods_width = static_cast<int>(std::min<size_t>(goods.size(), kGoodsColumn));
   std::string line = std::move(goods);
   line += MakeSpaces(kGoodsColumn - goods_width);
@@ -49,16 +69,14 @@ std::vector<std::string> ComposeReceipt(const ReceiptValues& values) {
   std::vector<std::string> pieces;
   pieces.emplace_back(kTitle);
   pieces.emplace_back(kSeparator);
-  // 收银员:%s   编号:%s
-  pieces.push_back(Format("\xCA\xD5\xD2\xF8\xD4\xB1:%s   \xB1\xE0\xBA\xC5:%s\r\n",
-                          values.cashier.c_str(), values.receipt_number.c_str()));
-  // 日期:%s    时间:%s
-  pieces.push_back(Format("\xC8\xD5\xC6\xDA:%s    \xCA\xB1\xBC\xE4:%s\r\n", values.date.c_str(),
-                          values.time.c_str()));
+  pieces.push_back(
+      Join({kCashierLabel, values.cashier, kNumberLabel, values.receipt_number, kLineEnd}));
+  pieces.push_back(Join({kDateLabel, values.date, kTimeLabel, values.time, kLineEnd}));
   pieces.emplace_back(kSeparator);
   pieces.emplace_back(kColumnHeader);
-  for (const ReceiptItem& item : values.items)
-    pieces.push_back(FormatItemLine(item.goods, item.quantity, item.price));
+  std::ranges::transform(values.items, std::back_inserter(pieces), [](const ReceiptItem& item) {
+    return FormatItemLine(item.goods, item.quantity, item.price);
+  });
   pieces.emplace_back(kSeparator);
   pieces.push_back(Format("\xBA\xCF\xBC\xC6:\xA3\xA4%.2f\r\n", values.total));     // 合计:￥
   pieces.push_back(Format("\xCA\xB5\xCA\xD5:\xA3\xA4%.2f\r\n", values.received));  // 实收:￥
@@ -66,10 +84,10 @@ std::vector<std::string> ComposeReceipt(const ReceiptValues& values) {
   pieces.push_back(Format("\xCF\xD6\xBD\xF0:\xA3\xA4%.2f\r\n", values.received));  // 现金:￥
   // 找补:￥ the change, negative when too little was received
   pieces.push_back(Format("\xD5\xD2\xB2\xB9:\xA3\xA4%.2f\r\n", values.received - values.total));
-  // 场期次:    the first part; the line goes on after the gap
-  pieces.push_back(Format("\xB3\xA1\xC6\xDA\xB4\xCE:    %s", values.period1.c_str()));
+  // The period's first part; the line goes on after the gap.
+  pieces.push_back(Join({kPeriodLabel, values.period1}));
   pieces.emplace_back(kPeriodGap);
-  pieces.push_back(Format("%s\r\n", values.period2.c_str()));
+  pieces.push_back(Join({values.period2, kLineEnd}));
   pieces.emplace_back(kLineEnd);
   pieces.emplace_back(kFeed);
   return pieces;

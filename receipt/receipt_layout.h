@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One item row as read from the form at print time.
@@ -28,6 +29,10 @@ struct ReceiptValues {
 // `count` ASCII spaces; none when `count` is 0 or less.
 std::string MakeSpaces(int count);
 
+// The amount of one item line: the quantity read as a whole number times the unit price.
+// Not finite when the product is beyond the range of a double.
+double LineAmount(std::string_view quantity, std::string_view price);
+
 // One item line: the goods in a column 18 bytes wide (a longer name is kept whole and
 // pushes the rest right), the quantity as a whole number, two spaces, the unit price,
 // one space unless the quantity is over 99, the amount, CR LF.
@@ -35,8 +40,9 @@ std::string MakeSpaces(int count);
 // The quantity is read as a whole number, the same reading the total uses, so every
 // line's amount is exactly its row's share of the total and the lines add up to it.
 // Money has two decimals, rounded as printf rounds the double's exact binary value.
-std::string FormatItemLine(std::string goods, std::string quantity, std::string price);
+std::string FormatItemLine(std::string goods, std::string_view quantity, std::string_view price);
 
 // The receipt's pieces in the order they are written; each piece is one write. Lines end
-// in CR LF; the period line carries seven zero bytes between its two parts.
+// in CR LF; the period line carries seven zero bytes between its two parts. The texts go
+// in byte for byte, zero bytes included.
 std::vector<std::string> ComposeReceipt(const ReceiptValues& values);

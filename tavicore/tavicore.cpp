@@ -8,6 +8,8 @@
 CCore::CCore() = default;
 CCore::~CCore() = default;
 
+// The text comes by value as every component's entry takes it; this one has no use for it.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 std::string CCore::uu(tagOprType operation, tagSoft* record, std::string /*text*/) {
   if (operation != tagOprType::About || record == nullptr) return {};
   // A record that does not decode describes no product: there is nothing to show.

@@ -15,7 +15,7 @@ enum class tagOprType : int32_t {
 class CCore {
  public:
   CCore();
-  ~CCore();
+  ~CCore();  // NOLINT(performance-trivially-destructible): each component defines its own
   CCore(const CCore&) = delete;
   CCore& operator=(const CCore&) = delete;
 

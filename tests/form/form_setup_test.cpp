@@ -2,35 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-
 #include "form/control_ids.h"
 #include "form/item_row.h"
 #include "tests/support/fake_form.h"
+#include "tests/support/fixed_time_zone.h"
 
 namespace {
-
-// Runs a test body in a fixed time zone, restoring the one before.
-class FixedTimeZone {
- public:
-  explicit FixedTimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~FixedTimeZone() {
-    if (old_.empty()) {
-      unsetenv("TZ");
-    } else {
-      setenv("TZ", old_.c_str(), 1);
-    }
-    tzset();
-  }
-
- private:
-  std::string old_;
-};
 
 TEST(FormSetupTest, FillsEveryPickerWithTheGoodsAndPicksNothing) {
   FakeForm form;

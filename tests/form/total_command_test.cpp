@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct TotalCase {
   int32_t count;
   const char* shown;
 };
+
+void PrintTo(const TotalCase& total_case, std::ostream* out) {
+  *out << total_case.name;
+}
 
 class TotalCommandTest : public testing::TestWithParam<TotalCase> {};
 
@@ -68,25 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {5, "6", "6"}},
                   6,
                   "91.00"},
-        TotalCase{"LargeQuantitySaturates", {{0, "2147483648", "1"}}, 1, "2147483647.00"},
-        TotalCase{"AmountBeyondADoubleEndsTheRun", {{0, "2", "1e308"}, {1, "1", "1"}}, 0, "0.00"},
-        TotalCase{"NegativeAmountBeyondADoubleEndsTheRun", {{0, "-2", "1e308"}}, 0, "0.00"}),
+        TotalCase{"LargeQuantitySaturates", {{0, "2147483648", "1"}}, 1, "2147483647.00"}),
     [](const testing::TestParamInfo<TotalCase>& info) { return info.param.name; });
-
-TEST(TotalCommandRangeTest, ARowThatWouldTakeTheSumBeyondADoubleEndsTheRun) {
-  FakeForm form;
-  form.FillPickers();
-  form.FillRow(1, 0, "1", "1e308");
-  form.FillRow(2, 1, "1", "1e308");
-  form.FillRow(3, 2, "1", "1");
-  TotalCommand total(form);
-  total.OnTotal();
-  EXPECT_EQ(total.ItemCount(), 1);
-  EXPECT_EQ(total.Total(), 1e308);
-  const std::string shown = form.GetText(IDC_TOTAL);
-  EXPECT_EQ(shown.size(), 312u) << shown;  // 309 digits, the point and two decimals
-  EXPECT_EQ(shown.find_first_not_of("0123456789."), std::string::npos) << shown;
-}
 
 TEST(TotalCommandRerunTest, RecomputesFromScratch) {
   FakeForm form;

@@ -37,6 +37,8 @@ class AboutBoxWatch : public wxModalDialogHook {
  public:
   explicit AboutBoxWatch(GuiDriver& driver) : driver_(driver) { Register(); }
   ~AboutBoxWatch() override { Unregister(); }
+  AboutBoxWatch(const AboutBoxWatch&) = delete;
+  AboutBoxWatch& operator=(const AboutBoxWatch&) = delete;
 
   std::vector<SeenBox> seen;
 
@@ -56,10 +58,10 @@ class AboutBoxWatch : public wxModalDialogHook {
     result.hasIcons = box->GetIcons().GetIcon(32, wxIconBundle::FALLBACK_NONE).IsOk();
     wxButton* close = nullptr;
     for (wxWindow* child : box->GetChildren()) {
-      if (const auto* text = wxDynamicCast(child, wxStaticText))
+      if (const auto* text = dynamic_cast<const wxStaticText*>(child))
         result.texts.push_back(text->GetLabel());
-      result.hasPicture |= wxDynamicCast(child, wxStaticBitmap) != nullptr;
-      if (auto* button = wxDynamicCast(child, wxButton)) close = button;
+      result.hasPicture |= dynamic_cast<wxStaticBitmap*>(child) != nullptr;
+      if (auto* button = dynamic_cast<wxButton*>(child)) close = button;
     }
     if (close != nullptr) driver_.Click(close);
     result.closedByItsButton = GuiDriver::WaitUntil([box] { return !box->IsModal(); });
@@ -76,8 +78,8 @@ std::vector<wxString> FormState(const wxWindow* form) {
   std::vector<wxString> state;
   for (const wxWindow* child : form->GetChildren()) {
     wxString value = child->GetLabel();
-    if (const auto* edit = wxDynamicCast(child, wxTextCtrl)) value = edit->GetValue();
-    if (const auto* picker = wxDynamicCast(child, wxChoice))
+    if (const auto* edit = dynamic_cast<const wxTextCtrl*>(child)) value = edit->GetValue();
+    if (const auto* picker = dynamic_cast<const wxChoice*>(child))
       value = wxString::Format("%d", picker->GetSelection());
     state.push_back(wxString::Format("%d %d ", child->GetId(), child->IsEnabled()) + value);
   }
@@ -130,7 +132,7 @@ TEST_F(AboutTest, AboutShowsTheProductAndClosingItReturnsToTheFormAsItWas) {
 class ComponentTest : public testing::Test {
  protected:
   tagSoft Record(const ProductTexts& product) {
-    tagSoft record;
+    tagSoft record{};
     EXPECT_TRUE(WriteProductRecord(record, product));
     return record;
   }

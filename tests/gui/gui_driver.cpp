@@ -31,7 +31,7 @@ bool GuiDriver::ShowAndActivate(wxWindow* window) {
   if (!WaitUntil([window] { return window->IsShownOnScreen(); })) return false;
   // Without a window manager the keyboard follows the pointer: keep it over the window.
   simulator_.MouseMove(window->GetScreenRect().GetPosition() + wxPoint(2, 2));
-  auto* top = wxDynamicCast(window, wxTopLevelWindow);
+  auto* top = dynamic_cast<wxTopLevelWindow*>(window);
   return WaitUntil([top] { return top == nullptr || top->IsActive(); });
 }
 

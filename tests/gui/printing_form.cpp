@@ -3,13 +3,12 @@
 #include <unistd.h>
 #include <wx/choice.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "form/item_row.h"
 #include "port/device_printer.h"
+#include "tests/support/file_bytes.h"
 
 void PrintingFormTest::TearDown() {
   if (dialog_ != nullptr) dialog_->Destroy();
@@ -43,8 +42,5 @@ bool PrintingFormTest::IsEnabled(int id) const {
 }
 
 std::string PrintingFormTest::Printed() const {
-  std::ifstream file(device_, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
+  return ReadFileBytes(device_);
 }

@@ -20,7 +20,7 @@ class PrintingFormTest : public testing::Test {
 
   template <class Control>
   Control* Find(int id) const {
-    return wxDynamicCast(dialog_->FindWindow(id), Control);
+    return dynamic_cast<Control*>(dialog_->FindWindow(id));
   }
 
   // Empties a box, then types `text` into it with the simulated keyboard.

@@ -12,6 +12,7 @@
 #include "form/dialog_template.h"
 #include "form/item_row.h"
 #include "tests/gui/gui_driver.h"
+#include "text/gbk.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ class ReceiptDlgTest : public testing::Test {
 
   template <class Control>
   Control* Find(int id) const {
-    return wxDynamicCast(dialog_->FindWindow(id), Control);
+    return dynamic_cast<Control*>(dialog_->FindWindow(id));
   }
 
   wxString Value(int id) const { return Find<wxTextCtrl>(id)->GetValue(); }
@@ -71,6 +72,11 @@ TEST_F(ReceiptDlgTest, IsAFixedSizeWindowThatCanBeMinimised) {
   }
 }
 
+bool HasText(ControlKind kind) {
+  return kind == ControlKind::kButton || kind == ControlKind::kFlatButton ||
+         kind == ControlKind::kLabel || kind == ControlKind::kGroupBox;
+}
+
 TEST_F(ReceiptDlgTest, ControlsFollowTheTemplateInTabOrder) {
   const wxWindowList& children = dialog_->GetChildren();
   ASSERT_EQ(children.size(), DialogControls().size());
@@ -82,6 +88,17 @@ TEST_F(ReceiptDlgTest, ControlsFollowTheTemplateInTabOrder) {
     }
     EXPECT_EQ(window->GetPosition(), wxDLG_UNIT(dialog_, wxPoint(control.rect.x, control.rect.y)))
         << "control " << control.id << " " << window->GetLabel();
+    const wxSize size = wxDLG_UNIT(dialog_, wxSize(control.rect.width, control.rect.height));
+    // A goods picker takes its natural height: the template's includes the open list.
+    if (control.kind == ControlKind::kGoodsPicker) {
+      EXPECT_EQ(window->GetSize().x, size.x) << "control " << control.id;
+    } else {
+      EXPECT_EQ(window->GetSize(), size) << "control " << control.id << " " << window->GetLabel();
+    }
+    if (HasText(control.kind)) {
+      EXPECT_EQ(window->GetLabel(), wxString::FromUTF8(GbkToUtf8(control.text)))
+          << "control " << control.id;
+    }
   }
 }
 
@@ -107,6 +124,29 @@ TEST_F(ReceiptDlgTest, EnterInABoxMovesOnAndKeepsTheFormOpen) {
   EXPECT_TRUE(dialog_->IsShown());
   EXPECT_EQ(wxWindow::FindFocus(), dialog_->FindWindow(first.price));
   EXPECT_EQ(Value(first.quantity), "2");
+}
+
+// The form operations take any control: a label is read and written through its label,
+// a box through its value (the sanitize build checks every cast on the way).
+TEST_F(ReceiptDlgTest, FormOperationsReachLabelsAndBoxesAlike) {
+  EXPECT_EQ(dialog_->GetText(IDC_PASSPHRASE_LABEL), "\xBF\xDA\xC1\xEE\xA3\xBA");  // 口令：
+  dialog_->SetText(IDC_PASSPHRASE_LABEL, "\xBF\xDA\xC1\xEE");                     // 口令
+  EXPECT_EQ(dialog_->FindWindow(IDC_PASSPHRASE_LABEL)->GetLabel(), wxString::FromUTF8("口令"));
+  dialog_->SetText(IDC_CASHIER, "Li");
+  EXPECT_EQ(dialog_->GetText(IDC_CASHIER), "Li");
+  EXPECT_EQ(dialog_->GetText(IDC_TOTAL_BUTTON), "\xBA\xCF\xBC\xC6 >>");  // 合计 >>
+}
+
+// Enter on a button presses it, as the toolkit does; the focus stays on the button.
+TEST_F(ReceiptDlgTest, EnterOnAButtonPressesIt) {
+  wxWindow* total = dialog_->FindWindow(IDC_TOTAL_BUTTON);
+  total->SetFocus();
+  ASSERT_TRUE(GuiDriver::WaitUntil([total] { return wxWindow::FindFocus() == total; }));
+  driver_.Press(WXK_RETURN);
+  EXPECT_TRUE(GuiDriver::WaitUntil([this] { return Value(IDC_TOTAL) == "0.00"; }))
+      << Value(IDC_TOTAL);
+  EXPECT_TRUE(dialog_->IsShown());
+  EXPECT_EQ(wxWindow::FindFocus(), total);
 }
 
 // The modal form as the program runs it: Esc ends it.

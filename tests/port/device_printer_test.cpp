@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "tests/port/port_test_files.h"
 #include "tests/port/scripted_file_system.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ TEST_F(DevicePrinterFileTest, AppendsEveryPieceToARegularFile) {
   EXPECT_EQ(opening.port->Write("first|"), std::nullopt);
   EXPECT_EQ(opening.port->Write(std::string("\0\0second", 8)), std::nullopt);
   EXPECT_EQ(opening.port->Close(), std::nullopt);
-  EXPECT_EQ(ReadFile(path), std::string("earlier receipt|first|\0\0second", 30));
+  EXPECT_EQ(ReadFileBytes(path), std::string("earlier receipt|first|\0\0second", 30));
 }
 
 TEST_F(DevicePrinterFileTest, NamesEveryMissingDeviceWithItsReason) {
@@ -71,7 +71,7 @@ TEST_F(DevicePrinterFileTest, FallsBackToTheNextDeviceWhenOneIsMissing) {
   ASSERT_NE(opening.port, nullptr) << opening.error;
   EXPECT_EQ(opening.port->Write("receipt"), std::nullopt);
   EXPECT_EQ(opening.port->Close(), std::nullopt);
-  EXPECT_EQ(ReadFile(usb), "receipt");
+  EXPECT_EQ(ReadFileBytes(usb), "receipt");
 }
 
 TEST_F(DevicePrinterFileTest, RefusesASecondReceiptWhileOneIsBeingWritten) {

@@ -6,15 +6,11 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <iterator>
 
 int OpenDescriptors() {
-  int count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-    ++count;
-  }
-  return count;
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                        std::filesystem::directory_iterator()));
 }
 
 int MakeFifoWithReader(const std::string& path) {
@@ -48,11 +44,4 @@ std::string ReadToEnd(int fd) {
     bytes.append(buffer, static_cast<size_t>(result));
   }
   return bytes;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }

@@ -18,6 +18,3 @@ std::string FillFifo(const std::string& path);
 
 // Reads `fd` until every writer has gone, waiting for bytes as they come.
 std::string ReadToEnd(int fd);
-
-// The whole content of a file.
-std::string ReadFile(const std::string& path);

@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "tests/support/recording_core.h"
 
 namespace {
 
-// Record memory handed out and not yet given back.
-int g_recordsHeld = 0;
+// Record memory handed out and not yet given back; the allocator's functions capture nothing.
+int g_recordsHeld = 0;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 AboutCommand::Allocator CountingAllocator() {
   AboutCommand::Allocator allocator = AboutCommand::StandardAllocator();
@@ -107,6 +108,10 @@ struct FailedAllocation {
   bool coreFails;
   bool recordFails;
 };
+
+void PrintTo(const FailedAllocation& failure, std::ostream* out) {
+  *out << failure.name;
+}
 
 class AboutCommandFailureTest : public AboutCommandTest,
                                 public testing::WithParamInterface<FailedAllocation> {};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct Encoding {
   std::string gbk;
   std::string hex;
 };
+
+void PrintTo(const Encoding& encoding, std::ostream* out) {
+  *out << encoding.hex;
+}
 
 class HexTextTest : public testing::TestWithParam<Encoding> {};
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -31,7 +33,7 @@ std::string BytesOf(const tagSoft& record) {
 
 // A record filled as the program fills it, over memory that held other bytes before.
 tagSoft ThisProductRecord() {
-  tagSoft record;
+  tagSoft record{};
   std::memset(&record, 0xAA, sizeof record);
   EXPECT_TRUE(WriteProductRecord(record, ThisProduct()));
   return record;
@@ -53,7 +55,7 @@ TEST(ProductRecordTest, HoldsTheFourTextsByteForByteWithZerosAfterEach) {
 TEST(ProductRecordTest, ReadsBackTheValuesItWasWrittenWith) {
   EXPECT_EQ(ReadProductRecord(ThisProductRecord()), ThisProduct());
   const ProductTexts chinese{"1.0", "\xCF\xFA", "\xC2\xCC\xB6\xB9", "\xB9\xD8"};  // 销 绿豆 关
-  tagSoft record;
+  tagSoft record{};
   ASSERT_TRUE(WriteProductRecord(record, chinese));
   EXPECT_STREQ(record.name, "CFFA001E");
   EXPECT_EQ(ReadProductRecord(record), chinese);
@@ -61,7 +63,7 @@ TEST(ProductRecordTest, ReadsBackTheValuesItWasWrittenWith) {
 
 TEST(ProductRecordTest, WritesOnlyTextsThatFitTheirFieldsWithATerminator) {
   // A field of 101 bytes holds 100 digits: 24 characters and the separator.
-  tagSoft record;
+  tagSoft record{};
   ProductTexts texts = ThisProduct();
   texts.name = std::string(24, 'n');
   EXPECT_TRUE(WriteProductRecord(record, texts));
@@ -86,6 +88,10 @@ struct Damage {
   std::string contents;  // the field's new bytes from its start; the rest stays
 };
 
+void PrintTo(const Damage& damage, std::ostream* out) {
+  *out << damage.name;
+}
+
 class DamagedRecordTest : public testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedRecordTest, IsRejected) {
@@ -94,7 +100,7 @@ TEST_P(DamagedRecordTest, IsRejected) {
   if (GetParam().contents.empty())
     std::memset(field, '0', GetParam().size);  // no terminator anywhere in the field
   else
-    std::memcpy(field, GetParam().contents.data(), GetParam().contents.size());
+    std::copy(GetParam().contents.begin(), GetParam().contents.end(), field);
   EXPECT_EQ(ReadProductRecord(record), std::nullopt);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -13,6 +14,10 @@ struct DateTimeCase {
   const char* printed_date;
   const char* printed_time;
 };
+
+void PrintTo(const DateTimeCase& date_time_case, std::ostream* out) {
+  *out << date_time_case.name;
+}
 
 class NormaliseDateTimeTest : public testing::TestWithParam<DateTimeCase> {};
 

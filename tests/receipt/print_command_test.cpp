@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/control_ids.h"
@@ -10,6 +12,7 @@
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/typed_sale.h"
+#include "text/format.h"
 #include "text/gbk.h"
 
 namespace {
@@ -26,6 +29,7 @@ TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
            MessageCase{kNoReceivedMessage, "请输入实收金额信息！"},
            MessageCase{kNoPrinterMessage, "没有连接打印机或者打印机端口不是LPT1！"},
            MessageCase{kWriteFailedMessage, "打印机写入失败，小票可能不完整！"},
+           MessageCase{kAmountOutOfRangeMessage, "金额超出范围，无法打印！"},
        }) {
     EXPECT_EQ(each.message, Utf8ToGbk(each.readable)) << each.readable;
   }
@@ -73,41 +77,94 @@ class PrintCommandTest : public testing::Test {
   PrintCommand print_{form_, total_, printer_};
 };
 
+const TypedRow kValidRow = {0, "2", "3.5"};  // 7.00
+
 struct RefusalCase {
   const char* name;
-  bool with_row;  // row 1 holds a valid item, else the form has none
+  std::vector<TypedRow> rows;
   const char* cashier;
   const char* received;
+  std::string shown_total;  // the total box: the Total command runs before the checks
   std::string_view message;
   int focus;
 };
 
+void PrintTo(const RefusalCase& refusal, std::ostream* out) {
+  *out << refusal.name;
+}
+
 class PrintRefusalTest : public PrintCommandTest,
                          public testing::WithParamInterface<RefusalCase> {};
 
-// Only the first missing input is reported; nothing is locked and the printer is not tried.
-TEST_P(PrintRefusalTest, ReportsTheFirstMissingInputAndFocusesIt) {
+// Only the first failing check is reported; nothing is locked and the printer is not tried.
+TEST_P(PrintRefusalTest, ReportsTheFirstFailingCheckAndFocusesItsBox) {
   TypedSale sale = ValidSale();
-  if (!GetParam().with_row) sale.rows.clear();
+  sale.rows = GetParam().rows;
   sale.cashier = GetParam().cashier;
   sale.received = GetParam().received;
   Type(sale);
   print_.OnPrint();
   EXPECT_EQ(form_.events,
             (std::vector<std::string>{Message(GetParam().message), Focused(GetParam().focus)}));
-  EXPECT_EQ(form_.GetText(IDC_TOTAL), GetParam().with_row ? "7.00" : "0.00");  // total ran first
+  EXPECT_EQ(form_.GetText(IDC_TOTAL), GetParam().shown_total);
   EXPECT_FALSE(print_.PassLocked());
   EXPECT_EQ(printer_.opens, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Checks, PrintRefusalTest,
-    testing::Values(RefusalCase{"NoItems", false, "", "", kNoItemsMessage, kPickerOne},
-                    RefusalCase{"NoCashier", true, "", "", kNoCashierMessage, IDC_CASHIER},
-                    RefusalCase{"NoReceived", true, "Li", "", kNoReceivedMessage, IDC_RECEIVED},
-                    RefusalCase{"CashierOfSpacesIsFilledIn", true, " ", "", kNoReceivedMessage,
-                                IDC_RECEIVED}),
+    MissingInput, PrintRefusalTest,
+    testing::Values(
+        RefusalCase{"NoItems", {}, "", "", "0.00", kNoItemsMessage, kPickerOne},
+        RefusalCase{"NoCashier", {kValidRow}, "", "", "7.00", kNoCashierMessage, IDC_CASHIER},
+        RefusalCase{"NoReceived", {kValidRow}, "Li", "", "7.00", kNoReceivedMessage, IDC_RECEIVED},
+        RefusalCase{"CashierOfSpacesIsFilledIn",
+                    {kValidRow},
+                    " ",
+                    "",
+                    "7.00",
+                    kNoReceivedMessage,
+                    IDC_RECEIVED}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+// An otherwise complete sale with an amount beyond the range of a double, which would
+// print as "inf" or "nan".
+RefusalCase OutOfRange(const char* name, std::vector<TypedRow> rows, const char* received,
+                       std::string shown_total, int focus) {
+  return {name, std::move(rows), "Li", received, std::move(shown_total), kAmountOutOfRangeMessage,
+          focus};
+}
+
+// The box to correct is the quantity of the row that takes the total out of range, or the
+// amount received when only the change is.
+INSTANTIATE_TEST_SUITE_P(
+    AmountOutOfRange, PrintRefusalTest,
+    testing::Values(
+        OutOfRange("LineAmount", {{0, "10", "1e308"}}, "10", "inf", kItemRows[0].quantity),
+        OutOfRange("LaterLineAmount", {kValidRow, {1, "2147483647", "1e300"}}, "10", "inf",
+                   kItemRows[1].quantity),
+        OutOfRange("Sum", {{0, "1", "1e308"}, {1, "1", "1e308"}}, "10", "inf",
+                   kItemRows[1].quantity),
+        // The box shows the not-a-number as this platform's printf writes it.
+        OutOfRange("OppositeInfinities", {{0, "10", "1e308"}, {1, "-10", "1e308"}}, "10",
+                   Format("%.2f", LineAmount("10", "1e308") + LineAmount("-10", "1e308")),
+                   kItemRows[0].quantity),
+        // The total is in range and shows all its 309 digits; the change is not.
+        OutOfRange("Change", {{0, "-1", "1.7e308"}}, "1.7e308", Format("%.2f", -1.7e308),
+                   IDC_RECEIVED)),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PrintCommandTest, PrintsTheLargestAmountsThatStayInRange) {
+  TypedSale sale = ValidSale();
+  sale.rows = {{0, "1", "1e308"}, {1, "-1", "1e308"}};
+  sale.received = "1.7e308";
+  Type(sale);
+  print_.OnPrint();
+  ASSERT_EQ(printer_.writes.size(), 18u);
+  EXPECT_EQ(printer_.writes[12].substr(0, 8),
+            "\xD5\xD2\xB2\xB9:\xA3\xA4"
+            "1");  // 找补:￥ 1.7e308 in full
+  EXPECT_EQ(printer_.writes[12].size(), 7u + 309u + 3u + 2u);
+}
 
 TEST_F(PrintCommandTest, PrintsQuietlyOneWritePerPieceAndCloses) {
   Type(ValidSale());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -25,6 +27,10 @@ struct LineCase {
   const char* price;
   std::string line;
 };
+
+void PrintTo(const LineCase& line_case, std::ostream* out) {
+  *out << line_case.name;
+}
 
 class FormatItemLineTest : public testing::TestWithParam<LineCase> {};
 
@@ -108,6 +114,31 @@ TEST(ComposeReceiptTest, TypedTextIsNeverTakenAsAPattern) {
   EXPECT_EQ(pieces[2], kCashierLabel + "%s%n%d" + kNumberLabel + "%%\r\n");
   EXPECT_EQ(pieces[12], "\xB3\xA1\xC6\xDA\xB4\xCE:    %x");  // 场期次:
   EXPECT_EQ(pieces[14], "%.2f\r\n");
+}
+
+TEST(ComposeReceiptTest, KeepsZeroBytesInTypedTexts) {
+  using namespace std::string_literals;
+  ReceiptValues values = SomeValues();
+  values.cashier = "L\0i"s;
+  values.receipt_number = "\0"s;
+  values.date = "2024\0"s;  // a date that did not parse is printed as typed
+  values.time = "\0\0"s;
+  values.period1 = "1\0x"s;
+  values.period2 = std::string{'\0', '2'};
+  const std::vector<std::string> pieces = ComposeReceipt(values);
+  ASSERT_EQ(pieces.size(), 17u);
+  EXPECT_EQ(pieces[2], kCashierLabel + "L\0i"s + kNumberLabel + "\0\r\n"s);
+  EXPECT_EQ(pieces[3], "\xC8\xD5\xC6\xDA:2024\0    \xCA\xB1\xBC\xE4:\0\0\r\n"s);  // 日期: 时间:
+  EXPECT_EQ(pieces[12], "\xB3\xA1\xC6\xDA\xB4\xCE:    1\0x"s);                    // 场期次:
+  EXPECT_EQ(pieces[14], (std::string{'\0', '2', '\r', '\n'}));
+}
+
+TEST(LineAmountTest, IsTheWholeQuantityTimesThePriceAndMayLeaveTheRange) {
+  EXPECT_EQ(LineAmount("2.7", "1.5"), 3.0);
+  EXPECT_EQ(LineAmount("-2", "1.5"), -3.0);
+  EXPECT_EQ(LineAmount("1", "1e308"), 1e308);
+  EXPECT_EQ(LineAmount("10", "1e308"), HUGE_VAL);
+  EXPECT_EQ(LineAmount("-10", "1e308"), -HUGE_VAL);
 }
 
 TEST(ComposeReceiptTest, OneItemLinePerRowBetweenHeaderAndSeparator) {

@@ -48,7 +48,7 @@ void FakeForm::Pick(int picker, int index) {
   selections_[picker] = index;
 }
 
-void FakeForm::FillRow(int row, int goods, std::string quantity, std::string price) {
+void FakeForm::FillRow(int row, int goods, std::string_view quantity, std::string_view price) {
   const ItemRow ids = MakeItemRow(row);
   Pick(ids.goods, goods);
   SetText(ids.quantity, quantity);

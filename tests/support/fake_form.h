@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/form_interface.h"
@@ -24,7 +25,7 @@ class FakeForm : public FormInterface {
   // Picks entry `index` of a picker (or kNoSelection).
   void Pick(int picker, int index);
   // Fills item row `row` (from 1): picks goods `goods` and types the two texts.
-  void FillRow(int row, int goods, std::string quantity, std::string price);
+  void FillRow(int row, int goods, std::string_view quantity, std::string_view price);
 
   bool IsDisabled(int id) const { return disabled_.count(id) != 0; }
 

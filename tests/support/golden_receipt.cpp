@@ -1,5 +1,6 @@
 #include "tests/support/golden_receipt.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -30,7 +31,7 @@ GoldenReceipt ParseHexDump(std::string_view dump) {
   std::istringstream lines{std::string(dump)};
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
-    line = line.substr(0, line.find('#'));
+    if (const size_t comment = line.find('#'); comment != std::string::npos) line.resize(comment);
     std::istringstream words(line);
     std::string word;
     if (!(words >> word)) continue;
@@ -78,7 +79,7 @@ std::string Hex(std::string_view bytes) {
 }
 
 std::vector<std::string> Hex(const std::vector<std::string>& pieces) {
-  std::vector<std::string> hex;
-  for (const std::string& piece : pieces) hex.push_back(Hex(piece));
+  std::vector<std::string> hex(pieces.size());
+  std::ranges::transform(pieces, hex.begin(), [](const std::string& piece) { return Hex(piece); });
   return hex;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -10,6 +11,10 @@ struct Pair {
   const char* utf8;
   std::string gbk;
 };
+
+void PrintTo(const Pair& pair, std::ostream* out) {
+  *out << '"' << pair.utf8 << '"';
+}
 
 class GbkRoundTripTest : public testing::TestWithParam<Pair> {};
 
@@ -24,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Pair{"绿豆", "\xC2\xCC\xB6\xB9"},  // two characters, four bytes
                     Pair{"销", "\xCF\xFA"}, Pair{"￥", "\xA3\xA4"},
                     Pair{"收银员：张三", "\xCA\xD5\xD2\xF8\xD4\xB1\xA3\xBA\xD5\xC5\xC8\xFD"},
+                    Pair{"€", "\x80"},  // GBK's one single-byte character beyond ASCII
                     Pair{"a绿b",
                          "a\xC2\xCC"
                          "b"}));
@@ -51,6 +57,12 @@ TEST(GbkTest, ReplacesTagCharactersLikeAnyOtherCharacter) {
   EXPECT_EQ(Utf8ToGbk("\U000E0080"), "?");  // just past the tags: an unassigned character
 }
 
+TEST(GbkTest, NeverPutsALookAlikeInPlaceOfAMissingCharacter) {
+  EXPECT_EQ(Utf8ToGbk("¥5"), "?5");     // the yen sign, not the full-width ￥ GBK has
+  EXPECT_EQ(Utf8ToGbk("m²"), "m?");     // not a 2
+  EXPECT_EQ(Utf8ToGbk("\uE000"), "?");  // private use: GBK's user-defined area is no text
+}
+
 TEST(GbkTest, ReplacesInvalidUtf8) {
   EXPECT_EQ(Utf8ToGbk("a\xFF"
                       "b"),
@@ -63,6 +75,10 @@ TEST(GbkTest, ReplacesInvalidGbk) {
                       "b"),
             "a?b");
   EXPECT_EQ(GbkToUtf8("cut\xC2"), "cut?");  // lead byte without its trail byte
+  EXPECT_EQ(GbkToUtf8("\xFF"), "?");
+  // User-defined areas: no character; the second byte is read again on its own.
+  EXPECT_EQ(GbkToUtf8("\xAA\xA1"), "??");
+  EXPECT_EQ(GbkToUtf8("\xA1\x40"), "?@");
 }
 
 TEST(GbkTest, KeepsZeroBytes) {

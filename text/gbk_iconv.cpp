@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+
+#include "text/utf8.h"
 
 namespace {
 
@@ -14,25 +17,18 @@ constexpr char kReplacement = '?';
 // the whole text handed over each time.
 constexpr size_t kWindow = 256;
 
-bool IsUtf8Continuation(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
-// Whether a Unicode tag character (U+E0000 to U+E007F, UTF-8 F3 A0 80-81 80-BF) starts at
-// `at`. Flag emoji of regions carry them.
-bool IsTagCharacter(std::string_view utf8, size_t at) {
-  return at + 4 <= utf8.size() && utf8[at] == '\xF3' && utf8[at + 1] == '\xA0' &&
-         (utf8[at + 2] == '\x80' || utf8[at + 2] == '\x81') && IsUtf8Continuation(utf8[at + 3]);
+// Whether `text` starts with a Unicode tag character (U+E0000 to U+E007F); flag emoji of
+// regions carry them. All of them start with the byte F3.
+bool StartsWithTagCharacter(std::string_view text) {
+  if (text.empty() || text[0] != '\xF3') return false;
+  const std::optional<Utf8Character> character = ReadUtf8Character(text);
+  return character && character->code_point >= 0xE0000 && character->code_point <= 0xE007F;
 }
 
 // How many input bytes to drop after an unconvertible sequence at `at`: the whole UTF-8
 // character when reading UTF-8, else the one byte that could not start a character.
 size_t SkipLength(std::string_view input, size_t at, bool input_is_utf8) {
-  size_t end = at + 1;
-  if (input_is_utf8) {
-    while (end < input.size() && IsUtf8Continuation(input[end])) ++end;
-  }
-  return end - at;
+  return input_is_utf8 ? BrokenUtf8Length(input.substr(at)) : 1;
 }
 
 // Conversions through iconv that replace what cannot be converted instead of failing.
@@ -52,7 +48,11 @@ class Converter {
   void Append(std::string_view input, std::string& output);
 
  private:
-  bool IsOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  bool IsOpen() const {
+    // iconv_open reports failure as the descriptor (iconv_t)-1.
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast,performance-no-int-to-ptr)
+    return cd_ != reinterpret_cast<iconv_t>(-1);
+  }
 
   iconv_t cd_;
   bool input_is_utf8_;
@@ -67,6 +67,8 @@ void Converter::Append(std::string_view input, std::string& output) {
   char buffer[4096];
   while (at < input.size()) {
     const size_t window = std::min(kWindow, input.size() - at);
+    // iconv takes the input as char** but only reads through it.
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast)
     char* in = const_cast<char*>(input.data() + at);
     size_t in_left = window;
     char* out = buffer;
@@ -100,7 +102,7 @@ std::string Utf8ToGbk(std::string_view utf8) {
   std::string gbk = Reserved(utf8);
   size_t start = 0;
   for (size_t at = 0; at < utf8.size(); ++at) {
-    if (!IsTagCharacter(utf8, at)) continue;
+    if (!StartsWithTagCharacter(utf8.substr(at))) continue;
     converter.Append(utf8.substr(start, at - start), gbk);
     gbk += kReplacement;
     start = at + 4;

@@ -1,0 +1,32 @@
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64. The programs are linked
+# statically so they run without the compiler's DLLs, and run under Wine where the build
+# needs to run them (tests).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(mingw_host x86_64-w64-mingw32)
+# The POSIX threading flavour: its C++ library has the whole of std::thread and friends.
+set(CMAKE_C_COMPILER ${mingw_host}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${mingw_host}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw_host}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_host})
+# Libraries built for Windows outside the system, such as wxWidgets from
+# scripts/build-wx-mingw: a prefix with bin/wx-config, include/ and lib/.
+set(RECEIPT_MINGW_PREFIX "" CACHE PATH "Prefix of libraries built for Windows (wxWidgets)")
+if(RECEIPT_MINGW_PREFIX)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${RECEIPT_MINGW_PREFIX})
+  set(wxWidgets_CONFIG_EXECUTABLE ${RECEIPT_MINGW_PREFIX}/bin/wx-config
+      CACHE FILEPATH "wxWidgets' wx-config for Windows")
+endif()
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# Each build tree has its own Wine prefix, made on first use.
+get_filename_component(receipt_source_root ${CMAKE_CURRENT_LIST_DIR}/../.. ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${receipt_source_root}/scripts/wine-run --prefix
+                                  ${CMAKE_BINARY_DIR}/wine)
