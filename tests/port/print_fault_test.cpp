@@ -230,6 +230,23 @@ void CountAlarm(int) {
   ++g_alarms;
 }
 
+// Stops the alarms and gives SIGALRM back its `previous` action. An alarm already on its
+// way is taken first: the default action would end the test program.
+void StopAlarms(const struct sigaction& previous) {
+  sigset_t alarms;
+  sigemptyset(&alarms);
+  sigaddset(&alarms, SIGALRM);
+  sigset_t unblocked;
+  pthread_sigmask(SIG_BLOCK, &alarms, &unblocked);
+  const itimerval stop{};
+  setitimer(ITIMER_REAL, &stop, nullptr);
+  const timespec no_wait{};
+  while (sigtimedwait(&alarms, nullptr, &no_wait) == SIGALRM) {
+  }
+  sigaction(SIGALRM, &previous, nullptr);
+  pthread_sigmask(SIG_SETMASK, &unblocked, nullptr);
+}
+
 // Real signals arriving while the port waits for a full pipe to take the receipt: every
 // wait they cut short is taken up again, and the receipt arrives whole after what the
 // pipe held.
@@ -263,9 +280,7 @@ TEST_F(PrintFaultTest, SignalsDuringAStalledWriteStillPrintTheWholeReceipt) {
     DevicePrinter printer({fifo});
     EXPECT_EQ(Print(printer), std::vector<std::string>{});
   }
-  const itimerval stop{};
-  setitimer(ITIMER_REAL, &stop, nullptr);
-  sigaction(SIGALRM, &previous, nullptr);
+  StopAlarms(previous);
   close(keeper);
   printer_side.join();
   close(reader);
