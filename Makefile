@@ -7,18 +7,18 @@ BUILD_DIR := build/$(PRESET)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine wine64
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils
 
-.PHONY: run test test-default test-sanitize build package deps clean screenshot \
-        test-windows windows-app bench
+.PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot \
+        test-windows windows-app bench fuzz
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
 
 # Every test three times: in the normal build (with the static analysers and valgrind),
 # in the sanitize build (AddressSanitizer and UndefinedBehaviorSanitizer), and the core's
-# in the Windows build under Wine.
-test: test-default test-sanitize test-windows
+# in the Windows build under Wine; then every fuzz target for 10 s (clang, build/fuzz).
+test: test-default test-sanitize test-windows test-fuzz
 
-test-default test-sanitize: test-%: deps
+test-default test-sanitize test-fuzz: test-%: deps
 	cmake --preset $*
 	cmake --build --preset $*
 	ctest --preset $*
@@ -43,6 +43,14 @@ windows-app:
 build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
+
+# Runs every fuzz target for SECONDS seconds (make fuzz SECONDS=600); what they find is kept
+# in build/fuzz/fuzz/corpus, a failing input in build/fuzz/fuzz/artifacts.
+SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	scripts/run-fuzzers $(SECONDS) build/fuzz/fuzz/*_fuzzer
 
 # The Debian package, build/$(PRESET)/norvessa_<version>_<architecture>.deb.
 package: build

@@ -10,20 +10,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
+#include "tests/port/port_test_files.h"
 #include "tests/port/scripted_file_system.h"
 #include "tests/support/file_bytes.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// Open file descriptors of this process.
-int OpenDescriptors() {
-  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                        std::filesystem::directory_iterator()));
-}
 
 // The port of a printer whose writes follow `files`' script.
 std::unique_ptr<PrinterPort> OpenScripted(ScriptedFileSystem& files,
@@ -44,12 +38,6 @@ class DevicePrinterFileTest : public testing::Test {
     std::filesystem::remove_all(dir_);
   }
   std::string Path(const char* name) const { return (dir_ / name).string(); }
-  // Makes a named pipe with a reader attached, as a printer that takes bytes only while
-  // that reader reads; returns the reader's descriptor.
-  int FifoWithReader(const std::string& fifo) const {
-    if (mkfifo(fifo.c_str(), 0600) != 0) return -1;
-    return open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-  }
 
   std::filesystem::path dir_;
   int descriptors_ = 0;
@@ -109,7 +97,7 @@ TEST_F(DevicePrinterFileTest, ReportsAFullDevice) {
 
 TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
   const std::string fifo = Path("fifo");
-  const int reader = FifoWithReader(fifo);
+  const int reader = MakeFifoWithReader(fifo);
   ASSERT_GE(reader, 0);
   DevicePrinter printer({fifo});
   PortOpening opening = printer.Open();
@@ -120,7 +108,7 @@ TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
 
 TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
   const std::string fifo = Path("fifo");
-  const int reader = FifoWithReader(fifo);  // never reads
+  const int reader = MakeFifoWithReader(fifo);  // never reads
   ASSERT_GE(reader, 0);
   DevicePrinter printer({fifo}, 200ms);
   PortOpening opening = printer.Open();

@@ -28,6 +28,15 @@ class FakeForm : public FormInterface {
   void FillRow(int row, int goods, std::string_view quantity, std::string_view price);
 
   bool IsDisabled(int id) const { return disabled_.count(id) != 0; }
+
+  // What the boxes hold: every text and every picker's selection, for telling whether a
+  // command changed anything the cashier typed or picked.
+  struct Boxes {
+    std::map<int, std::string> texts;
+    std::map<int, int> selections;
+    bool operator==(const Boxes&) const = default;
+  };
+  Boxes Contents() const { return {texts_, selections_}; }
   const std::vector<std::string>& Items(int picker) const;
 
   std::vector<std::string> messages;  // every message shown, in order

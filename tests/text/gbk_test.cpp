@@ -46,6 +46,17 @@ TEST(GbkTest, ReplacesWhatGbkCannotHoldAndKeepsTheRest) {
   EXPECT_EQ(Utf8ToGbk("end😀"), "end?");
 }
 
+// Tag characters (U+E0000 to U+E007F) are invisible; the system's converter would drop
+// them without a trace.
+TEST(GbkTest, ReplacesTagCharactersLikeAnyOtherCharacter) {
+  EXPECT_EQ(Utf8ToGbk("\U000E0041"), "?");  // alone: the text must not come out empty
+  EXPECT_EQ(Utf8ToGbk("a\U000E0000b\U000E007F"), "a?b?");
+  // The flag of Scotland: a black flag, five tag letters, a cancel tag.
+  EXPECT_EQ(Utf8ToGbk("绿🏴\U000E0067\U000E0062\U000E0073\U000E0063\U000E0074\U000E007F"),
+            "\xC2\xCC???????");
+  EXPECT_EQ(Utf8ToGbk("\U000E0080"), "?");  // just past the tags: an unassigned character
+}
+
 TEST(GbkTest, NeverPutsALookAlikeInPlaceOfAMissingCharacter) {
   EXPECT_EQ(Utf8ToGbk("¥5"), "?5");     // the yen sign, not the full-width ￥ GBK has
   EXPECT_EQ(Utf8ToGbk("m²"), "m?");     // not a 2
@@ -72,6 +83,24 @@ TEST(GbkTest, ReplacesInvalidGbk) {
 
 TEST(GbkTest, KeepsZeroBytes) {
   EXPECT_EQ(Utf8ToGbk(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+// Long texts are converted a piece at a time: no character may be split where one piece
+// ends, wherever that falls.
+TEST(GbkTest, KeepsEveryCharacterOfALongTextWhole) {
+  for (size_t shift = 0; shift < 4; ++shift) {
+    std::string utf8(shift, 'a');
+    std::string gbk(shift, 'a');
+    std::string replaced(shift, 'a');  // utf8 with the emoji replaced
+    for (int i = 0; i < 400; ++i) {
+      utf8 += "绿😀豆";
+      gbk += "\xC2\xCC?\xB6\xB9";
+      replaced += "绿?豆";
+    }
+    // Cut off at the very end.
+    EXPECT_TRUE(Utf8ToGbk(utf8 + "\xE7\xBB") == gbk + "?") << shift;
+    EXPECT_TRUE(GbkToUtf8(gbk + "\xC2") == replaced + "?") << shift;
+  }
 }
 
 TEST(GbkTest, ConvertsLongTextsWhole) {
