@@ -1,6 +1,5 @@
 #include "form/dialog_units.h"
 
-#include <wx/math.h>
 #include <wx/window.h>
 
 #include "form/dialog_template.h"
@@ -31,11 +30,19 @@ wxSize DialogUnits::Size(int width, int height) const {
   return {X(width), Y(height)};
 }
 
-// The toolkit's own rounding.
+// units * pixels / divisor, rounded half away from zero: what the toolkit's own conversion
+// gives on every platform (the system's MulDiv on Windows, a rounded division elsewhere,
+// which agree because dividing by 4 or 8 is exact).
+int DialogUnits::Scale(int units, int pixels, int divisor) {
+  const long long product = static_cast<long long>(units) * pixels;
+  const long long half = divisor / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / divisor : (product - half) / divisor);
+}
+
 int DialogUnits::X(int units) const {
-  return wxMulDivInt32(units, base_.x, kUnitsPerCharacterWidth);
+  return Scale(units, base_.x, kUnitsPerCharacterWidth);
 }
 
 int DialogUnits::Y(int units) const {
-  return wxMulDivInt32(units, base_.y, kUnitsPerCharacterHeight);
+  return Scale(units, base_.y, kUnitsPerCharacterHeight);
 }

@@ -21,6 +21,7 @@ class DialogUnits {
   wxSize Size(int width, int height) const;
 
  private:
+  static int Scale(int units, int pixels, int divisor);
   int X(int units) const;
   int Y(int units) const;
 
