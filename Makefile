@@ -5,10 +5,11 @@ BUILD_DIR := build/$(PRESET)
 # The Windows build: mingw-w64 to compile, Wine to run; the whole program also needs zlib
 # for Windows and Debian's source tools for wxWidgets and libpng.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine wine64
-WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils
+WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils \
+                        wixl msitools
 
 .PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot \
-        test-windows windows-app bench fuzz
+        test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
@@ -30,15 +31,30 @@ test-windows:
 	cmake --build --preset mingw
 	ctest --preset mingw
 
-# The whole program for Windows, build/mingw-app/receipt.exe, with wxWidgets built once
-# into a cache outside the repository (scripts/build-wx-mingw), then started under Wine on
-# a virtual display: its window must appear and Esc must end it. Too long for CI.
-windows-app:
+# The whole program for Windows, build/mingw-app/receipt.exe, its GUI tests, its installer
+# and its .zip, with wxWidgets built once per machine into a cache outside the repository
+# (scripts/build-wx-mingw, about 11 minutes on two cores).
+windows-app-build:
 	scripts/install-deps $(WINDOWS_APP_PACKAGES)
 	cmake --preset mingw-app -DRECEIPT_MINGW_PREFIX="$$(scripts/build-wx-mingw)"
 	cmake --build --preset mingw-app
+
+# The Windows program started under Wine on a virtual display: its window must appear and
+# Esc must end it.
+windows-app: windows-app-build
 	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
 	  tests/gui/program_smoke_test.sh build/mingw-app/receipt-launcher
+
+# The GUI tests against the real Windows dialog under Wine, on one virtual display, and the
+# installer tried in a Wine prefix of its own (install, start, uninstall).
+test-windows-app: windows-app-build
+	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" ctest --preset mingw-app
+
+# The installer and the portable .zip, named at the end.
+windows-release: windows-app-build
+	@version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/mingw-app/CMakeCache.txt); \
+	  echo "windows-release: build/mingw-app/norvessa-$$version-x64.msi"; \
+	  echo "windows-release: build/mingw-app/norvessa-$$version-x64.zip"
 
 build: deps
 	cmake --preset $(PRESET)

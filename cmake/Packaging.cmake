@@ -1,5 +1,13 @@
-# Installing the till (`cmake --install`) and packaging it as a .deb (`make package`).
-# Included from the top-level list after res/, whose icons it installs.
+# Installing the till (`cmake --install`) and packaging it as a .deb (`make package`), or
+# for Windows as an installer and a .zip. Included from the top-level list after res/,
+# whose icons it installs.
+if(WIN32)
+  if(TARGET receipt)
+    include(cmake/WindowsPackaging.cmake)
+  endif()
+  return()
+endif()
+
 include(GNUInstallDirs)
 
 # The desktop's name for the program: the desktop entry, the icons and the metainfo file

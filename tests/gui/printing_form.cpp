@@ -1,27 +1,19 @@
 #include "tests/gui/printing_form.h"
 
-#include <unistd.h>
 #include <wx/choice.h>
 
-#include <memory>
-#include <vector>
-
 #include "form/item_row.h"
-#include "port/device_printer.h"
 #include "tests/support/file_bytes.h"
+
+void PrintingFormTest::ShowForm(std::unique_ptr<PrinterConnector> printer) {
+  dialog_ = new CReceiptDlg(nullptr, std::move(printer));
+  ASSERT_TRUE(driver_.ShowAndActivate(dialog_)) << "the form never became active";
+}
 
 void PrintingFormTest::TearDown() {
   if (dialog_ != nullptr) dialog_->Destroy();
   GuiDriver::Settle();
   std::filesystem::remove_all(directory_);
-}
-
-void PrintingFormTest::Open(const char* device) {
-  ASSERT_TRUE(std::filesystem::create_directory(directory_));
-  device_ = directory_ / device;
-  auto printer = std::make_unique<DevicePrinter>(std::vector<std::string>{device_.string()});
-  dialog_ = new CReceiptDlg(nullptr, std::move(printer));
-  ASSERT_TRUE(driver_.ShowAndActivate(dialog_)) << "the form never became active";
 }
 
 void PrintingFormTest::Type(int id, const wxString& text) {

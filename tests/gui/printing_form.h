@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "form/receipt_dlg.h"
@@ -15,8 +17,11 @@ class PrintingFormTest : public testing::Test {
  protected:
   void TearDown() override;
 
-  // Opens the form printing to `device`, a path inside this test's own directory.
+  // Opens the form printing to `device`, a path inside this test's own directory (on
+  // Windows: to LPT1, which the test run maps to a file or leaves unmapped).
   void Open(const char* device);
+  // The printer's reason when `device` (LPT1) does not exist.
+  wxString MissingPrinterReason() const;
 
   template <class Control>
   Control* Find(int id) const {
@@ -28,11 +33,12 @@ class PrintingFormTest : public testing::Test {
   // Picks `goods` in item row `row` and types its quantity and unit price.
   void TypeRow(int row, const char* goods, const char* quantity, const char* price);
   bool IsEnabled(int id) const;
+  void ShowForm(std::unique_ptr<PrinterConnector> printer);
   // Everything the printer has received so far.
   std::string Printed() const;
 
   const std::filesystem::path directory_ =
-      std::filesystem::temp_directory_path() / ("receipt-print-test-" + std::to_string(getpid()));
+      std::filesystem::temp_directory_path() / ("receipt-print-test-" + std::to_string(wxGetProcessId()));
   std::filesystem::path device_;
   CReceiptDlg* dialog_ = nullptr;
   GuiDriver driver_;

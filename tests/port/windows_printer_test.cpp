@@ -2,11 +2,8 @@
 // command. Runs under Wine in a Simplified Chinese Windows (scripts/wine-run); the test run
 // sets RECEIPT_WINE_LPT1 to a file for Wine to map LPT1 to, or sets it empty to leave LPT1
 // unmapped, as on a machine with no printer port.
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -18,29 +15,9 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
+#include "tests/support/wine_lpt1.h"
 
 namespace {
-
-// The file LPT1 is mapped to, as a Windows path; empty when LPT1 is unmapped; nothing
-// when the test runs outside the run that maps it.
-std::optional<std::string> Lpt1File() {
-  const char* unix_path = std::getenv("RECEIPT_WINE_LPT1");
-  if (unix_path == nullptr) return std::nullopt;
-  if (*unix_path == '\0') return std::string();
-  // Wine's own conversion from a path of the machine Wine runs on.
-  using ToDos = wchar_t*(CDECL*)(const char*);
-  const auto to_dos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
-  if (to_dos == nullptr) return std::nullopt;
-  wchar_t* dos_path = to_dos(unix_path);
-  if (dos_path == nullptr) return std::nullopt;
-  const int size = WideCharToMultiByte(CP_ACP, 0, dos_path, -1, nullptr, 0, nullptr, nullptr);
-  std::string path(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, dos_path, -1, path.data(), size, nullptr, nullptr);
-  HeapFree(GetProcessHeap(), 0, dos_path);
-  path.pop_back();  // the terminating zero
-  return path;
-}
 
 // Types `sale` into a form and presses "打印" with the program's own printer.
 std::vector<std::string> PrintOnLpt1(const GoldenCase& sale) {
@@ -56,7 +33,7 @@ std::vector<std::string> PrintOnLpt1(const GoldenCase& sale) {
 class Lpt1MappedTest : public testing::TestWithParam<GoldenCase> {
  protected:
   void SetUp() override {
-    const std::optional<std::string> file = Lpt1File();
+    const std::optional<std::string> file = WineLpt1File();
     ASSERT_TRUE(file && !file->empty())
         << "LPT1 is not mapped to a file: run this through ctest, which maps it under Wine";
     path_ = *file;
@@ -92,7 +69,7 @@ TEST_F(Lpt1MappedAppendTest, ReceiptsFollowOneAnother) {
 }
 
 TEST(Lpt1UnmappedTest, PrintReportsThePortAndTheSystemsReason) {
-  const std::optional<std::string> file = Lpt1File();
+  const std::optional<std::string> file = WineLpt1File();
   ASSERT_TRUE(file && file->empty())
       << "LPT1 is not unmapped: run this through ctest, which unmaps it under Wine";
 

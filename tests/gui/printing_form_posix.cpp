@@ -1,0 +1,15 @@
+#include <memory>
+#include <vector>
+
+#include "port/device_printer.h"
+#include "tests/gui/printing_form.h"
+
+void PrintingFormTest::Open(const char* device) {
+  ASSERT_TRUE(std::filesystem::create_directory(directory_));
+  device_ = directory_ / device;
+  ShowForm(std::make_unique<DevicePrinter>(std::vector<std::string>{device_.string()}));
+}
+
+wxString PrintingFormTest::MissingPrinterReason() const {
+  return device_.string() + ": No such file or directory";
+}

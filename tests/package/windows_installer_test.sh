@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The Windows installer as a shop owner runs it, in a Wine prefix of its own made afresh:
+# a quiet install puts the program into Program Files\Norvessa, a Start-menu shortcut and
+# an entry in the installed-programs list; the installed program starts and Esc ends it; a
+# quiet uninstall takes all three away again. Runs on the display it is given.
+# Usage: windows_installer_test.sh INSTALLER.msi VERSION WINE_PREFIX WINE_RUN SMOKE_TEST
+set -euo pipefail
+msi=$1 version=$2 prefix=$3 wine_run=$4 smoke_test=$5
+
+fail() { echo "FAIL: $*"; exit 1; }
+wine() { "$wine_run" --prefix "$prefix" "$@"; }
+
+rm -rf "$prefix" "$prefix.lock"
+program_dir="$prefix/drive_c/Program Files/Norvessa"
+shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Norvessa.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+# The entry of the installed-programs list that names Norvessa, as "name = value" lines.
+uninstall_entry() {
+  wine reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' |
+    awk '/^HKEY/ { key = $0 } /DisplayName.*Norvessa/ { found = key }
+         { lines[key] = lines[key] "\n" $0 } END { if (found) print lines[found] }'
+}
+
+wine msiexec /i "$(realpath "$msi")" /qn || fail "msiexec /i ended with status $?"
+[ -f "$program_dir/receipt.exe" ] || fail "no receipt.exe in Program Files\\Norvessa"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut Norvessa.lnk"
+# A shortcut keeps its description as UTF-16.
+grep -q "$(printf '收银小票' | iconv -f UTF-8 -t UTF-16LE)" "$shortcut" ||
+  fail "the shortcut's description is not 收银小票"
+entry=$(uninstall_entry)
+echo "installed-programs entry:$entry"
+grep -Eq "DisplayVersion +REG_SZ +$version\$" <<<"$entry" || fail "no DisplayVersion $version"
+grep -Eq "Publisher +REG_SZ +Norvessa\$" <<<"$entry" || fail "no Publisher Norvessa"
+echo "installed: program, shortcut and entry"
+
+launcher=$(mktemp)
+trap 'rm -f "$launcher"' EXIT
+printf '#!/bin/sh\nexec "%s" --prefix "%s" "C:\\\\Program Files\\\\Norvessa\\\\receipt.exe"\n' \
+  "$wine_run" "$prefix" >"$launcher"
+chmod +x "$launcher"
+"$smoke_test" "$launcher" || fail "the installed program did not start and end"
+
+wine msiexec /x "$(realpath "$msi")" /qn || fail "msiexec /x ended with status $?"
+[ ! -e "$program_dir" ] || fail "Program Files\\Norvessa is still there"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+[ -z "$(uninstall_entry)" ] || fail "the installed-programs entry is still there"
+echo "PASS: installed, started, ended and removed without a trace"
