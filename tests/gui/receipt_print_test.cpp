@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -36,11 +37,13 @@ class ReceiptPrintTest : public PrintingFormTest {
 
   // The "取消" button of the progress window over the form, while one is shown.
   wxButton* ProgressCancelButton() const {
-    for (wxWindow* window : wxTopLevelWindows) {
-      if (window != dialog_ && window->IsShown() && dynamic_cast<wxDialog*>(window) != nullptr)
-        return dynamic_cast<wxButton*>(window->FindWindow(wxID_CANCEL));
-    }
-    return nullptr;
+    const auto progress = std::find_if(wxTopLevelWindows.begin(), wxTopLevelWindows.end(),
+                                       [this](const wxWindow* window) {
+                                         return window != dialog_ && window->IsShown() &&
+                                                dynamic_cast<const wxDialog*>(window) != nullptr;
+                                       });
+    if (progress == wxTopLevelWindows.end()) return nullptr;
+    return dynamic_cast<wxButton*>((*progress)->FindWindow(wxID_CANCEL));
   }
 };
 
