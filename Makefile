@@ -8,7 +8,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine wine64
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils \
                         wixl msitools
 
-.PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot \
+.PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot screenshot-windows \
         test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
 
 run: build
@@ -84,6 +84,11 @@ bench: build
 screenshot: build
 	xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
 	  sh -c '$(BUILD_DIR)/receipt & scripts/capture-window docs/screenshot.png; kill $$!'
+
+# Refreshes the README's picture of the Windows program, under Wine.
+screenshot-windows: windows-app-build
+	xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+	  sh -c 'build/mingw-app/receipt-launcher & scripts/capture-window docs/screenshot-windows.png; kill $$!'
 
 clean:
 	rm -rf build

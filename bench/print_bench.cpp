@@ -1,11 +1,15 @@
 // Print latency as the cashier feels it: composing a full receipt, and the Print command
 // from the press to the closed port, over a form held in memory and into a file standing
 // in for the printer; then the same with ever longer cashier texts, up to 1 MiB, to show
-// that the cost grows with the text and no faster.
+// that the cost grows with the text and no faster. Last, how long the form can go without
+// answering while a printer that has stopped taking bytes holds the print.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -16,6 +20,7 @@
 #include "port/device_printer.h"
 #include "receipt/print_command.h"
 #include "receipt/receipt_layout.h"
+#include "tests/support/scripted_progress.h"
 #include "tests/support/typed_sale.h"
 
 namespace {
@@ -109,7 +114,8 @@ void PressPrint(benchmark::State& state, FakeForm& form) {
   }
   DevicePrinter printer({file.path()});
   TotalCommand total(form);
-  PrintCommand print(form, total, printer);
+  ScriptedProgress progress;
+  PrintCommand print(form, total, printer, progress);
   long long printed = 0;
   bool every_press_printed = true;
   for (auto _ : state) {
@@ -147,6 +153,84 @@ void BM_PrintCashierBytes(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
+// Stands for the form's event loop during a print: each question from the port is a turn
+// of the loop. Notes the longest span from the press to a turn or between two turns, and
+// stops the print, as the cashier's "取消" does, once it has waited `stop_after`.
+class EventLoopTurns : public PrintProgress {
+ public:
+  explicit EventLoopTurns(std::chrono::steady_clock::duration stop_after)
+      : stop_after_(stop_after) {}
+
+  bool KeepWaiting() override {
+    const auto now = std::chrono::steady_clock::now();
+    longest_ = std::max(longest_, now - last_turn_);
+    last_turn_ = now;
+    return now - pressed_ < stop_after_;
+  }
+  void Finished() override {}
+
+  void Pressed() { pressed_ = last_turn_ = std::chrono::steady_clock::now(); }
+  double LongestSeconds() const { return std::chrono::duration<double>(longest_).count(); }
+
+ private:
+  std::chrono::steady_clock::duration stop_after_;
+  std::chrono::steady_clock::time_point pressed_;
+  std::chrono::steady_clock::time_point last_turn_;
+  std::chrono::steady_clock::duration longest_{};
+};
+
+// A printer that has stopped taking bytes: a named pipe whose reader never reads, its
+// buffer shrunk to one page so that a receipt cannot fit.
+class StalledPrinter {
+ public:
+  StalledPrinter() : path_(std::filesystem::temp_directory_path() / "receipt-bench-stalled") {
+    std::filesystem::remove(path_);
+    if (mkfifo(path_.c_str(), 0600) != 0) return;
+    reader_ = open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ok_ = reader_ >= 0 && fcntl(reader_, F_SETPIPE_SZ, 4096) >= 0;
+  }
+  ~StalledPrinter() {
+    if (reader_ >= 0) close(reader_);
+    std::filesystem::remove(path_);
+  }
+  StalledPrinter(const StalledPrinter&) = delete;
+  StalledPrinter& operator=(const StalledPrinter&) = delete;
+
+  bool ok() const { return ok_; }
+  std::string path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path path_;
+  int reader_ = -1;
+  bool ok_ = false;
+};
+
+// One press of Print on a sale too long for the stalled printer, cancelled after 2 s;
+// the iteration's time is the longest span in which the form could not have answered.
+void BM_StalledPrintLongestUnansweredSpan(benchmark::State& state) {
+  StalledPrinter stalled;
+  if (!stalled.ok()) {
+    state.SkipWithError("cannot make the stalled printer");
+    return;
+  }
+  FakeForm form;
+  TypeSale(form, FullSale());
+  form.SetText(IDC_CASHIER, std::string(size_t{64} * 1024, 'c'));
+  DevicePrinter printer({stalled.path()});
+  TotalCommand total(form);
+  EventLoopTurns turns(std::chrono::seconds(2));
+  PrintCommand print(form, total, printer, turns);
+  for (auto _ : state) {
+    turns.Pressed();
+    print.OnPrint();
+    state.SetIterationTime(turns.LongestSeconds());
+  }
+  const std::string cancelled =
+      std::string(kWriteFailedMessage) + "\n" + std::string(kPrintCancelledReason);
+  if (form.messages != std::vector<std::string>{cancelled})
+    state.SkipWithError("the print did not end as cancelled");
+}
+
 }  // namespace
 
 BENCHMARK(BM_ComposeSixRows);
@@ -157,5 +241,10 @@ BENCHMARK(BM_PrintCashierBytes)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
+BENCHMARK(BM_StalledPrintLongestUnansweredSpan)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <ctime>
@@ -39,7 +40,8 @@ CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> pri
                wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
       m_total(*this),
       m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
-      m_print(*this, m_total, *m_printer),
+      m_progress(*this),
+      m_print(*this, m_total, *m_printer, m_progress),
       m_hIcon(LoadAppIcons()) {
   CreateFormWidgets(*this);
   DoDataExchange();
@@ -74,7 +76,10 @@ void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
 }
 
+// The print lets events run while the printer waits: nothing on the form may start
+// another one, or end the form, until it is over.
 void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
+  const wxWindowDisabler form_disabled;
   m_print.OnPrint();
 }
 

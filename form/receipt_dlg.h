@@ -11,6 +11,7 @@
 
 #include "form/form_interface.h"
 #include "form/item_row.h"
+#include "form/print_progress_window.h"
 #include "form/total_command.h"
 #include "port/lpt1.h"
 #include "productinfo/about_command.h"
@@ -51,6 +52,7 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   AboutCommand m_about;                              // component and product record
   TotalCommand m_total;                              // item count and total
   std::unique_ptr<PrinterConnector> m_printer;       // where receipts go
+  PrintProgressWindow m_progress;                    // "正在打印…" while the printer waits
   PrintCommand m_print;                              // holds the passphrase lock
   std::array<wxChoice*, kItemRowCount> m_cbGoods{};  // goods pickers of rows 6 to 1
   wxIconBundle m_hIcon;

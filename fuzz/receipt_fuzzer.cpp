@@ -29,6 +29,7 @@
 #include "tests/support/expected_receipt.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scripted_progress.h"
 
 namespace {
 
@@ -207,7 +208,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TypedForm typed = Type(form, data, size);
   TotalCommand total(form);
   RecordingPrinter printer;
-  PrintCommand print(form, total, printer);
+  ScriptedProgress progress;
+  PrintCommand print(form, total, printer, progress);
   total.OnTotal();
   const FakeForm::Boxes before = form.Contents();
   print.OnPrint();

@@ -27,7 +27,7 @@ bool MeansNoDevice(int error) {
 }
 
 constexpr std::chrono::milliseconds kFirstBackoff{1};
-constexpr std::chrono::milliseconds kLongestBackoff{100};
+constexpr std::chrono::milliseconds kLongestBackoff = kLongestWaitBetweenAsks;
 
 class DevicePort : public PrinterPort {
  public:
@@ -39,7 +39,7 @@ class DevicePort : public PrinterPort {
   DevicePort(const DevicePort&) = delete;
   DevicePort& operator=(const DevicePort&) = delete;
 
-  std::optional<std::string> Write(std::string_view bytes) override;
+  std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override;
   std::optional<std::string> Close() override;
 
  private:
@@ -53,8 +53,8 @@ class DevicePort : public PrinterPort {
 };
 
 // Completes short writes, retries interrupted ones, waits while the printer has no room,
-// and gives up once it has accepted nothing for the stall timeout.
-std::optional<std::string> DevicePort::Write(std::string_view bytes) {
+// and gives up once it has accepted nothing for the stall timeout or `progress` says stop.
+std::optional<std::string> DevicePort::Write(std::string_view bytes, PrintProgress& progress) {
   size_t done = 0;
   auto last_progress = files_.Now();
   auto backoff = kFirstBackoff;
@@ -70,6 +70,7 @@ std::optional<std::string> DevicePort::Write(std::string_view bytes) {
     if (error == EINTR) continue;
     if (error != EAGAIN && error != EWOULDBLOCK) return Failure(path_, error);
     if (files_.Now() - last_progress >= stall_timeout_) return StallFailure();
+    if (!progress.KeepWaiting()) return std::string(kPrintCancelledReason);
     WaitForRoom(backoff);
     backoff = std::min(backoff * 2, kLongestBackoff);
   }

@@ -11,14 +11,18 @@
 #include <string>
 #include <string_view>
 
+#include "port/print_progress.h"
+
 // One open connection to the printer. Destroying it closes it without a report.
 class PrinterPort {
  public:
   virtual ~PrinterPort() = default;
 
-  // Writes all of `bytes`. Returns what went wrong when the printer failed, refused or
-  // accepted nothing for too long; what was written before that stays written.
-  virtual std::optional<std::string> Write(std::string_view bytes) = 0;
+  // Writes all of `bytes`. While the printer takes nothing, asks `progress` whether to
+  // go on between short waits. Returns what went wrong when the printer failed, refused or
+  // accepted nothing for too long, or kPrintCancelledReason when `progress` said stop;
+  // what was written before that stays written.
+  virtual std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) = 0;
 
   // Closes the connection; returns what went wrong, if anything.
   virtual std::optional<std::string> Close() = 0;

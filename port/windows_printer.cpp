@@ -29,15 +29,21 @@ std::string Reason(DWORD error) {
   return reason;
 }
 
-// The port driver waits for an offline printer without end; a total write timeout makes a
-// write that the printer does not take give up after the stall time, as on Linux, and the
-// port then reports it.
+// The port driver waits for an offline printer without end; a short total write timeout
+// makes each write return after a slice of waiting, so the port can ask the watcher and
+// count the time since the printer last took a byte, as on Linux.
 void LimitWriteWait(HANDLE handle) {
   COMMTIMEOUTS timeouts{};
-  timeouts.WriteTotalTimeoutConstant = kStallTimeoutMs;
+  timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(kLongestWaitBetweenAsks.count());
   // Fails for a file standing in for the port, which has no timeouts and never stalls:
   // nothing to do then.
   [[maybe_unused]] const BOOL limited = SetCommTimeouts(handle, &timeouts);
+}
+
+// A write's slice of waiting ran out: the printer took nothing in it, which is no failure
+// yet. Ports report it as a failed write or as one that moved nothing.
+bool SliceRanOut(DWORD error) {
+  return error == ERROR_TIMEOUT || error == ERROR_SEM_TIMEOUT || error == ERROR_COUNTER_TIMEOUT;
 }
 
 class WindowsPort : public PrinterPort {
@@ -49,17 +55,25 @@ class WindowsPort : public PrinterPort {
   WindowsPort(const WindowsPort&) = delete;
   WindowsPort& operator=(const WindowsPort&) = delete;
 
-  // Completes short writes; a write that moves nothing is a failure, not a reason to wait.
-  std::optional<std::string> Write(std::string_view bytes) override {
+  // Completes short writes; while the printer takes nothing, asks `progress` between
+  // slices, and gives up once it has taken nothing for the stall time.
+  std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override {
     size_t done = 0;
+    ULONGLONG last_progress = GetTickCount64();
     while (done < bytes.size()) {
       const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
       DWORD written = 0;
       if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)) {
-        return device_ + ": " + Reason(GetLastError());
+        const DWORD error = GetLastError();
+        if (!SliceRanOut(error)) return device_ + ": " + Reason(error);
       }
-      if (written == 0) return device_ + ": the printer accepted nothing";
-      done += written;
+      if (written > 0) {
+        done += written;
+        last_progress = GetTickCount64();
+        continue;
+      }
+      if (GetTickCount64() - last_progress >= kStallTimeoutMs) return StallFailure();
+      if (!progress.KeepWaiting()) return std::string(kPrintCancelledReason);
     }
     return std::nullopt;
   }
@@ -73,6 +87,11 @@ class WindowsPort : public PrinterPort {
   }
 
  private:
+  std::string StallFailure() const {
+    return Format("%s: the printer accepted nothing for %lu seconds (offline or out of paper?)",
+                  device_.c_str(), kStallTimeoutMs / 1000);
+  }
+
   HANDLE handle_;
   std::string device_;
 };

@@ -89,17 +89,22 @@ void PrintCommand::Send(const std::vector<std::string>& pieces) {
     ShowFailure(kNoPrinterMessage, opening.error);
     return;
   }
+  const std::optional<std::string> error = WriteAndClose(*opening.port, pieces);
+  m_progress.Finished();
+  if (error) ShowFailure(kWriteFailedMessage, *error);
+}
+
+std::optional<std::string> PrintCommand::WriteAndClose(PrinterPort& port,
+                                                       const std::vector<std::string>& pieces) {
   for (const std::string& piece : pieces) {
-    if (std::optional<std::string> error = opening.port->Write(piece)) {
+    if (std::optional<std::string> error = port.Write(piece, m_progress)) {
       // The write's failure is the one worth reporting; closing only releases the port.
-      opening.port->Close();
-      ShowFailure(kWriteFailedMessage, *error);
-      return;
+      port.Close();
+      return error;
     }
   }
   // A close that fails may have lost what the system still held for the printer.
-  if (std::optional<std::string> error = opening.port->Close())
-    ShowFailure(kWriteFailedMessage, *error);
+  return port.Close();
 }
 
 void PrintCommand::ShowFailure(std::string_view message, const std::string& reason) {

@@ -38,9 +38,11 @@ inline constexpr std::string_view kAmountOutOfRangeMessage =
 class PrintCommand {
  public:
   // `total` is the form's Total command, run first by every print; `printer` is where
-  // receipts go. All three must outlive the command.
-  PrintCommand(FormInterface& form, TotalCommand& total, PrinterConnector& printer)
-      : m_form(form), m_total(total), m_printer(printer) {}
+  // receipts go; `progress` watches a print the printer is slow to take and may stop it.
+  // All four must outlive the command.
+  PrintCommand(FormInterface& form, TotalCommand& total, PrinterConnector& printer,
+               PrintProgress& progress)
+      : m_form(form), m_total(total), m_printer(printer), m_progress(progress) {}
 
   // Checks, in order, that an item row counts, that a cashier and that an amount received
   // were typed, and that every amount the receipt shows is a number (a product or sum
@@ -48,7 +50,8 @@ class PrintCommand {
   // is reported and its box gets the focus. Past the checks the passphrase box and its
   // label are disabled for good, before the printer is tried, and the receipt is written.
   // Nothing is shown when it printed; a printer that cannot be opened, or that fails
-  // part-way, is reported with the reason. The boxes keep what was typed.
+  // part-way, is reported with the reason; so is a print the watcher stopped. The boxes
+  // keep what was typed.
   void OnPrint();
 
   bool PassLocked() const { return m_bPassLocked; }
@@ -65,11 +68,15 @@ class PrintCommand {
   static std::optional<int> OutOfRangeControl(const ReceiptValues& values);
   // Opens the printer, writes every piece and closes it; reports what went wrong.
   void Send(const std::vector<std::string>& pieces);
+  // Writes every piece to `port` and closes it; the first thing that went wrong.
+  std::optional<std::string> WriteAndClose(PrinterPort& port,
+                                           const std::vector<std::string>& pieces);
   // A printer problem: the message, then the printer's own reason on a second line.
   void ShowFailure(std::string_view message, const std::string& reason);
 
   FormInterface& m_form;
   TotalCommand& m_total;
   PrinterConnector& m_printer;
+  PrintProgress& m_progress;
   bool m_bPassLocked = false;  // set by the first print past the checks, never cleared
 };

@@ -2,6 +2,7 @@
 
 #include <wx/choice.h>
 
+#include "form/control_ids.h"
 #include "form/item_row.h"
 #include "tests/support/file_bytes.h"
 
@@ -19,6 +20,18 @@ void PrintingFormTest::TearDown() {
 void PrintingFormTest::Type(int id, const wxString& text) {
   Find<wxTextCtrl>(id)->Clear();
   driver_.TypeInto(Find<wxTextCtrl>(id), text);
+}
+
+void PrintingFormTest::TypeTwoRowSale() {
+  Type(IDC_CASHIER, "Li");
+  Type(IDC_RECEIPTNO, "42");
+  Type(IDC_DATE, "2024/3/5");
+  Type(IDC_TIME, "9:07:02");
+  TypeRow(1, "绿豆", "2", "3.5");
+  TypeRow(2, "挂面", "3", "1.25");
+  Type(IDC_RECEIVED, "20");
+  Type(IDC_PERIOD1, "3");
+  Type(IDC_PERIOD2, "7");
 }
 
 void PrintingFormTest::TypeRow(int row, const char* goods, const char* quantity,

@@ -30,6 +30,8 @@ class PrintingFormTest : public testing::Test {
 
   // Empties a box, then types `text` into it with the simulated keyboard.
   void Type(int id, const wxString& text);
+  // Types the sale of golden/two_rows.hex.
+  void TypeTwoRowSale();
   // Picks `goods` in item row `row` and types its quantity and unit price.
   void TypeRow(int row, const char* goods, const char* quantity, const char* price);
   bool IsEnabled(int id) const;
@@ -38,7 +40,8 @@ class PrintingFormTest : public testing::Test {
   std::string Printed() const;
 
   const std::filesystem::path directory_ =
-      std::filesystem::temp_directory_path() / ("receipt-print-test-" + std::to_string(wxGetProcessId()));
+      std::filesystem::temp_directory_path() /
+      ("receipt-print-test-" + std::to_string(wxGetProcessId()));
   std::filesystem::path device_;
   CReceiptDlg* dialog_ = nullptr;
   GuiDriver driver_;

@@ -14,21 +14,7 @@
 
 namespace {
 
-class ReceiptPrintTest : public PrintingFormTest {
- protected:
-  // The sale of golden/two_rows.hex.
-  void TypeTwoRowSale() {
-    Type(IDC_CASHIER, "Li");
-    Type(IDC_RECEIPTNO, "42");
-    Type(IDC_DATE, "2024/3/5");
-    Type(IDC_TIME, "9:07:02");
-    TypeRow(1, "绿豆", "2", "3.5");
-    TypeRow(2, "挂面", "3", "1.25");
-    Type(IDC_RECEIVED, "20");
-    Type(IDC_PERIOD1, "3");
-    Type(IDC_PERIOD2, "7");
-  }
-};
+using ReceiptPrintTest = PrintingFormTest;
 
 TEST_F(ReceiptPrintTest, PrintsTheTypedSaleByteForByte) {
   Open("printer.prn");

@@ -14,6 +14,7 @@
 #include "tests/port/port_test_files.h"
 #include "tests/port/scripted_file_system.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/scripted_progress.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ class DevicePrinterFileTest : public testing::Test {
 
   std::filesystem::path dir_;
   int descriptors_ = 0;
+  ScriptedProgress progress_;
 };
 
 TEST_F(DevicePrinterFileTest, AppendsEveryPieceToARegularFile) {
@@ -49,10 +51,11 @@ TEST_F(DevicePrinterFileTest, AppendsEveryPieceToARegularFile) {
   DevicePrinter printer({path});
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
-  EXPECT_EQ(opening.port->Write("first|"), std::nullopt);
-  EXPECT_EQ(opening.port->Write(std::string("\0\0second", 8)), std::nullopt);
+  EXPECT_EQ(opening.port->Write("first|", progress_), std::nullopt);
+  EXPECT_EQ(opening.port->Write(std::string("\0\0second", 8), progress_), std::nullopt);
   EXPECT_EQ(opening.port->Close(), std::nullopt);
   EXPECT_EQ(ReadFileBytes(path), std::string("earlier receipt|first|\0\0second", 30));
+  EXPECT_EQ(progress_.asks, 0) << "a printer that takes everything is never waited for";
 }
 
 TEST_F(DevicePrinterFileTest, NamesEveryMissingDeviceWithItsReason) {
@@ -69,7 +72,7 @@ TEST_F(DevicePrinterFileTest, FallsBackToTheNextDeviceWhenOneIsMissing) {
   DevicePrinter printer({Path("lp0"), usb});
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
-  EXPECT_EQ(opening.port->Write("receipt"), std::nullopt);
+  EXPECT_EQ(opening.port->Write("receipt", progress_), std::nullopt);
   EXPECT_EQ(opening.port->Close(), std::nullopt);
   EXPECT_EQ(ReadFileBytes(usb), "receipt");
 }
@@ -92,7 +95,7 @@ TEST_F(DevicePrinterFileTest, ReportsAFullDevice) {
   DevicePrinter printer({"/dev/full"});
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
-  EXPECT_EQ(opening.port->Write("receipt"), "/dev/full: No space left on device");
+  EXPECT_EQ(opening.port->Write("receipt", progress_), "/dev/full: No space left on device");
 }
 
 TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
@@ -103,7 +106,7 @@ TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
   close(reader);
-  EXPECT_EQ(opening.port->Write("receipt"), fifo + ": Broken pipe");
+  EXPECT_EQ(opening.port->Write("receipt", progress_), fifo + ": Broken pipe");
 }
 
 TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
@@ -114,7 +117,7 @@ TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
   const std::string receipt(1 << 20, 'x');  // larger than any pipe's buffer
-  const std::optional<std::string> error = opening.port->Write(receipt);
+  const std::optional<std::string> error = opening.port->Write(receipt, progress_);
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(*error, fifo + ": the printer accepted nothing for 200 ms (offline or out of paper?)");
   close(reader);
@@ -122,31 +125,50 @@ TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
 
 TEST(DevicePrinterScriptTest, CompletesShortAndInterruptedWrites) {
   ScriptedFileSystem files;
+  ScriptedProgress progress;
   files.script = {ScriptedFileSystem::Accept(3), ScriptedFileSystem::Fail(EINTR),
                   ScriptedFileSystem::Accept(1), ScriptedFileSystem::Fail(EAGAIN),
                   ScriptedFileSystem::Accept(0), ScriptedFileSystem::Accept(2)};
   std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
   ASSERT_NE(port, nullptr);
-  EXPECT_EQ(port->Write("0123456789"), std::nullopt);
+  EXPECT_EQ(port->Write("0123456789", progress), std::nullopt);
   EXPECT_EQ(files.written, "0123456789");
 }
 
 TEST(DevicePrinterScriptTest, WaitsWithoutSpinningThenGivesUp) {
   ScriptedFileSystem files;
+  ScriptedProgress progress;
   for (int i = 0; i < 1000; ++i) files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
   std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
   ASSERT_NE(port, nullptr);
-  const std::optional<std::string> error = port->Write("receipt");
+  const std::optional<std::string> error = port->Write("receipt", progress);
   EXPECT_EQ(error,
             "/dev/lp0: the printer accepted nothing for 10 seconds (offline or out of paper?)");
   // Ten seconds of waiting in steps that grow to a tenth of a second: a couple of
   // hundred attempts at most, each followed by a wait.
   EXPECT_LT(files.writes, 250);
   EXPECT_GE(files.waits, files.writes - 1);
+  EXPECT_EQ(progress.asks, files.waits) << "every wait comes after asking the watcher";
+}
+
+TEST(DevicePrinterScriptTest, StopsWaitingAtOnceWhenTheWatcherSaysStop) {
+  ScriptedFileSystem files;
+  files.script.push_back(ScriptedFileSystem::Accept(2));
+  for (int i = 0; i < 1000; ++i) files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
+  ScriptedProgress progress;
+  progress.waits_allowed = 3;
+  std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
+  ASSERT_NE(port, nullptr);
+  EXPECT_EQ(port->Write("receipt", progress), std::string(kPrintCancelledReason));
+  EXPECT_EQ(progress.asks, 4);
+  EXPECT_EQ(files.waits, 3);
+  EXPECT_EQ(files.writes, 5) << "no write after the watcher said stop";
+  EXPECT_EQ(files.written, "re");
 }
 
 TEST(DevicePrinterScriptTest, AnyProgressRestartsTheWait) {
   ScriptedFileSystem files;
+  ScriptedProgress progress;
   for (int round = 0; round < 3; ++round) {
     for (int i = 0; i < 40; ++i) files.script.push_back(ScriptedFileSystem::Fail(EAGAIN));
     files.script.push_back(ScriptedFileSystem::Accept(1));
@@ -154,16 +176,17 @@ TEST(DevicePrinterScriptTest, AnyProgressRestartsTheWait) {
   // Each round waits about three and a half seconds; all three together, over ten.
   std::unique_ptr<PrinterPort> port = OpenScripted(files, 5s);
   ASSERT_NE(port, nullptr);
-  EXPECT_EQ(port->Write("abc"), std::nullopt);
+  EXPECT_EQ(port->Write("abc", progress), std::nullopt);
   EXPECT_EQ(files.written, "abc");
 }
 
 TEST(DevicePrinterScriptTest, StopsAtTheFirstFailure) {
   ScriptedFileSystem files;
+  ScriptedProgress progress;
   files.script = {ScriptedFileSystem::Accept(2), ScriptedFileSystem::Fail(EIO)};
   std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
   ASSERT_NE(port, nullptr);
-  EXPECT_EQ(port->Write("receipt"), "/dev/lp0: Input/output error");
+  EXPECT_EQ(port->Write("receipt", progress), "/dev/lp0: Input/output error");
   EXPECT_EQ(files.written, "re");
   EXPECT_EQ(port->Close(), std::nullopt);
   port.reset();

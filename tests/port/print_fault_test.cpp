@@ -33,6 +33,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/golden_receipt.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scripted_progress.h"
 #include "tests/support/typed_sale.h"
 
 namespace {
@@ -65,9 +66,9 @@ class FaultAfterPieces : public PrinterConnector {
    public:
     Port(FaultAfterPieces& owner, std::unique_ptr<PrinterPort> port)
         : owner_(owner), port_(std::move(port)) {}
-    std::optional<std::string> Write(std::string_view bytes) override {
+    std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override {
       if (owner_.pieces_-- == 0) owner_.fault_();
-      return port_->Write(bytes);
+      return port_->Write(bytes, progress);
     }
     std::optional<std::string> Close() override { return port_->Close(); }
 
@@ -105,7 +106,7 @@ class PrintFaultTest : public testing::Test {
     TotalCommand total(form_);
     total.OnTotal();
     const FakeForm::Boxes before = form_.Contents();
-    PrintCommand print(form_, total, printer);
+    PrintCommand print(form_, total, printer, progress_);
     print.OnPrint();
     EXPECT_EQ(form_.Contents(), before) << "a box changed";
     EXPECT_TRUE(form_.IsDisabled(IDC_PASSPHRASE));
@@ -117,13 +118,15 @@ class PrintFaultTest : public testing::Test {
     FakeForm form = form_;
     TotalCommand total(form);
     RecordingPrinter printer;
-    PrintCommand(form, total, printer).OnPrint();
+    ScriptedProgress progress;
+    PrintCommand(form, total, printer, progress).OnPrint();
     return Concatenate(printer.writes);
   }
 
   std::filesystem::path dir_;
   int descriptors_ = 0;
   FakeForm form_;
+  ScriptedProgress progress_;
 };
 
 TEST_F(PrintFaultTest, MissingDeviceNamesEveryDeviceTried) {
@@ -180,6 +183,22 @@ TEST_F(PrintFaultTest, StallPastTheTimeoutIsAFailedWrite) {
   EXPECT_EQ(Print(printer),
             std::vector<std::string>{WriteFailed(
                 fifo + ": the printer accepted nothing for 200 ms (offline or out of paper?)")});
+  close(reader);
+}
+
+// The cashier stops a print the printer does not take: nothing of it reaches the printer.
+TEST_F(PrintFaultTest, StalledPrinterStoppedByTheCashierIsACancelledWrite) {
+  const std::string fifo = Path("fifo");
+  const int reader = MakeFifoWithReader(fifo);  // never reads
+  ASSERT_GE(reader, 0);
+  const std::string held = FillFifo(fifo);
+  ASSERT_NE(held, "");
+  progress_.waits_allowed = 2;
+  DevicePrinter printer({fifo});
+  EXPECT_EQ(Print(printer),
+            std::vector<std::string>{WriteFailed(std::string(kPrintCancelledReason))});
+  EXPECT_EQ(progress_.asks, 3);
+  EXPECT_TRUE(ReadToEnd(reader) == held) << "part of the receipt reached the printer";
   close(reader);
 }
 
@@ -316,7 +335,7 @@ TEST_F(PrintFaultTest, DeviceTheUserMayNotWriteIsNoPrinter) {
     total.OnTotal();
     const FakeForm::Boxes before = form_.Contents();
     DevicePrinter printer({device});
-    PrintCommand(form_, total, printer).OnPrint();
+    PrintCommand(form_, total, printer, progress_).OnPrint();
     const int status = form_.Contents() != before ? 12 : OpenDescriptors() != descriptors ? 13 : 0;
     for (const std::string& message : form_.messages)
       if (write(pipe_fds[1], message.data(), message.size()) < 0) _exit(11);

@@ -15,6 +15,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
+#include "tests/support/scripted_progress.h"
 #include "tests/support/wine_lpt1.h"
 
 namespace {
@@ -25,7 +26,8 @@ std::vector<std::string> PrintOnLpt1(const GoldenCase& sale) {
   TypeSale(form, sale.Typed());
   TotalCommand total(form);
   const std::unique_ptr<PrinterConnector> printer = MakeLpt1Connector();
-  PrintCommand print(form, total, *printer);
+  ScriptedProgress progress;
+  PrintCommand print(form, total, *printer, progress);
   print.OnPrint();
   return form.messages;
 }

@@ -11,6 +11,7 @@
 #include "form/item_row.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scripted_progress.h"
 #include "tests/support/typed_sale.h"
 #include "text/format.h"
 #include "text/gbk.h"
@@ -30,6 +31,7 @@ TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
            MessageCase{kNoPrinterMessage, "没有连接打印机或者打印机端口不是LPT1！"},
            MessageCase{kWriteFailedMessage, "打印机写入失败，小票可能不完整！"},
            MessageCase{kAmountOutOfRangeMessage, "金额超出范围，无法打印！"},
+           MessageCase{kPrintCancelledReason, "打印已取消。"},
        }) {
     EXPECT_EQ(each.message, Utf8ToGbk(each.readable)) << each.readable;
   }
@@ -74,7 +76,8 @@ class PrintCommandTest : public testing::Test {
   FakeForm form_;
   TotalCommand total_{form_};
   RecordingPrinter printer_{&form_.events};
-  PrintCommand print_{form_, total_, printer_};
+  ScriptedProgress progress_{&form_.events};
+  PrintCommand print_{form_, total_, printer_, progress_};
 };
 
 const TypedRow kValidRow = {0, "2", "3.5"};  // 7.00
@@ -171,7 +174,7 @@ TEST_F(PrintCommandTest, PrintsQuietlyOneWritePerPieceAndCloses) {
   print_.OnPrint();
   const std::vector<std::string> disabled = {Disabled(IDC_PASSPHRASE),
                                              Disabled(IDC_PASSPHRASE_LABEL), "open"};
-  EXPECT_EQ(form_.events, Join(Join(disabled, Writes(17)), {"close"}));
+  EXPECT_EQ(form_.events, Join(Join(disabled, Writes(17)), {"close", "finished"}));
   EXPECT_EQ(form_.messages, std::vector<std::string>{});
   ASSERT_EQ(printer_.writes.size(), 17u);
   EXPECT_EQ(printer_.writes[6], kMungBeansLine);
@@ -203,7 +206,7 @@ TEST_F(PrintCommandTest, LocksThePassphraseOnlyOnce) {
   print_.OnPrint();
   const size_t before = form_.events.size();
   print_.OnPrint();
-  EXPECT_EQ(EventsFrom(before), Join(Join({"open"}, Writes(17)), {"close"}));
+  EXPECT_EQ(EventsFrom(before), Join(Join({"open"}, Writes(17)), {"close", "finished"}));
 }
 
 TEST_F(PrintCommandTest, PrintsTheRowsBeforeTheFirstInvalidOne) {
@@ -240,7 +243,23 @@ TEST_F(PrintCommandTest, FailedWriteStopsClosesAndSaysTheReceiptMayBeIncomplete)
   print_.OnPrint();
   const std::string shown =
       std::string(kWriteFailedMessage) + "\n/dev/usb/lp0: No space left on device";
-  EXPECT_EQ(EventsFrom(2), Join(Join({"open"}, Writes(4)), {"close", Message(shown)}));
+  EXPECT_EQ(EventsFrom(2), Join(Join({"open"}, Writes(4)), {"close", "finished", Message(shown)}));
+}
+
+// The watcher is asked while the printer takes nothing; its "stop" ends the print at once,
+// told before the message, and the boxes keep what was typed.
+TEST_F(PrintCommandTest, StoppedWaitClosesAndSaysThePrintWasCancelled) {
+  printer_.stalling_write = 3;
+  progress_.waits_allowed = 2;
+  Type(ValidSale());
+  total_.OnTotal();
+  const FakeForm::Boxes before = form_.Contents();
+  print_.OnPrint();
+  const std::string shown =
+      std::string(kWriteFailedMessage) + "\n" + std::string(kPrintCancelledReason);
+  EXPECT_EQ(EventsFrom(2), Join(Join(Join({"open"}, Writes(4)), {"ask", "ask", "ask"}),
+                                {"close", "finished", Message(shown)}));
+  EXPECT_EQ(form_.Contents(), before);
 }
 
 TEST_F(PrintCommandTest, FailedCloseIsAFailedPrint) {

@@ -12,6 +12,7 @@
 #include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
 #include "tests/support/recording_printer.h"
+#include "tests/support/scripted_progress.h"
 #include "tests/support/typed_sale.h"
 
 namespace {
@@ -26,7 +27,8 @@ TEST_P(ReceiptGoldenTest, PrintsTheHandWrittenReceipt) {
   TypeSale(form, sale.Typed());
   TotalCommand total(form);
   RecordingPrinter printer;
-  PrintCommand print(form, total, printer);
+  ScriptedProgress progress;
+  PrintCommand print(form, total, printer, progress);
 
   print.OnPrint();
 

@@ -6,10 +6,12 @@ class RecordingPort : public PrinterPort {
  public:
   explicit RecordingPort(RecordingPrinter& printer) : printer_(printer) {}
 
-  std::optional<std::string> Write(std::string_view bytes) override {
+  std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override {
     printer_.Record("write");
     const bool fails = printer_.failing_write == printer_.writes.size();
+    const bool stalls = printer_.stalling_write == printer_.writes.size();
     printer_.writes.emplace_back(bytes);
+    if (stalls) return WaitUntilStopped(progress);
     return fails ? std::optional<std::string>(printer_.write_error) : std::nullopt;
   }
 
@@ -20,6 +22,14 @@ class RecordingPort : public PrinterPort {
   }
 
  private:
+  // A watcher that never says stop ends the wait as the printer's own timeout would.
+  static std::string WaitUntilStopped(PrintProgress& progress) {
+    for (int ask = 0; ask < kAsksBeforeTimeout; ++ask)
+      if (!progress.KeepWaiting()) return std::string(kPrintCancelledReason);
+    return "stalled";
+  }
+  static constexpr int kAsksBeforeTimeout = 1000;
+
   RecordingPrinter& printer_;
 };
 

@@ -21,6 +21,8 @@ class RecordingPrinter : public PrinterConnector {
   std::optional<std::string> open_error;    // the open fails with this reason
   std::optional<size_t> failing_write;      // this write (from 0) fails ...
   std::string write_error = "write error";  // ... with this reason
+  std::optional<size_t> stalling_write;     // this write (from 0) takes nothing and waits
+                                            // until the watcher says stop
   std::optional<std::string> close_error;   // every close fails with this reason
 
   // What happened.

@@ -1,0 +1,67 @@
+#include "form/print_progress_window.h"
+
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <string_view>
+
+#include "form/wx_text.h"
+
+namespace {
+
+// A printer that takes the receipt within this never shows the window.
+constexpr std::chrono::milliseconds kShowAfter{500};
+
+// 正在打印…
+constexpr std::string_view kPrintingText = "\xD5\xFD\xD4\xDA\xB4\xF2\xD3\xA1\xA1\xAD";
+// 取消
+constexpr std::string_view kCancelText = "\xC8\xA1\xCF\xFB";
+
+// Runs whatever the toolkit has pending: input, timers, calls posted to the windows. Also
+// from inside another yield, where the application's own Yield would do nothing.
+void RunPendingEvents() {
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_ALL);
+}
+
+}  // namespace
+
+bool PrintProgressWindow::KeepWaiting() {
+  const auto now = std::chrono::steady_clock::now();
+  if (!waiting_since_) {
+    waiting_since_ = now;
+    busy_.emplace();
+  }
+  if (window_ == nullptr && now - *waiting_since_ >= kShowAfter) ShowWindow();
+  RunPendingEvents();
+  return !cancelled_;
+}
+
+void PrintProgressWindow::Finished() {
+  if (window_ != nullptr) window_->Destroy();
+  window_ = nullptr;
+  busy_.reset();
+  waiting_since_.reset();
+  cancelled_ = false;
+}
+
+// The caller keeps the rest of the form disabled, so this is the one window that takes
+// input. Its button has the cancel ID, which Esc and the close box press too.
+void PrintProgressWindow::ShowWindow() {
+  window_ = new wxDialog(&form_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                         wxCAPTION | wxCLOSE_BOX);
+  window_->SetFont(form_.GetFont());
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(new wxStaticText(window_, wxID_ANY, ToWx(kPrintingText)),
+              wxSizerFlags().Border(wxALL, 12));
+  auto* cancel = new wxButton(window_, wxID_CANCEL, ToWx(kCancelText));
+  column->Add(cancel, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12));
+  window_->SetSizerAndFit(column);
+  window_->Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { cancelled_ = true; }, wxID_CANCEL);
+  window_->CentreOnParent();
+  window_->Show();
+  cancel->SetFocus();
+}

@@ -1,0 +1,33 @@
+// The "正在打印…" window: the form's watcher of a print the printer is slow to take.
+// While the port waits it lets the toolkit's events run, so the program keeps answering;
+// once the wait has lasted a moment it shows a small window over the form whose "取消"
+// (or Esc, or its close box) stops the print. It goes away when the print is over.
+#pragma once
+
+#include <wx/utils.h>
+
+#include <chrono>
+#include <optional>
+
+#include "port/print_progress.h"
+
+class wxDialog;
+class wxWindow;
+
+class PrintProgressWindow : public PrintProgress {
+ public:
+  // The window shows over `form`, which must outlive this.
+  explicit PrintProgressWindow(wxWindow& form) : form_(form) {}
+
+  bool KeepWaiting() override;
+  void Finished() override;
+
+ private:
+  void ShowWindow();
+
+  wxWindow& form_;
+  std::optional<std::chrono::steady_clock::time_point> waiting_since_;
+  std::optional<wxBusyCursor> busy_;  // from the first wait to the end of the print
+  wxDialog* window_ = nullptr;        // owned by the form once shown
+  bool cancelled_ = false;
+};

@@ -1,0 +1,25 @@
+// Someone watching a print that the printer is slow to take. The port asks it between
+// short waits whether to go on, so the one waiting (the cashier) can stop the print and
+// the program keeps answering while it waits; it is told when the print is over.
+#pragma once
+
+#include <chrono>
+#include <string_view>
+
+// The port's reason when the watcher stopped the print, GBK: 打印已取消。
+inline constexpr std::string_view kPrintCancelledReason =
+    "\xB4\xF2\xD3\xA1\xD2\xD1\xC8\xA1\xCF\xFB\xA1\xA3";
+
+// The longest the port waits for the printer between two questions to the watcher.
+inline constexpr std::chrono::milliseconds kLongestWaitBetweenAsks{50};
+
+class PrintProgress {
+ public:
+  virtual ~PrintProgress() = default;
+
+  // Asked while the printer takes nothing, at least every kLongestWaitBetweenAsks: false
+  // stops the print. A printer that takes every byte at once is never waited for.
+  virtual bool KeepWaiting() = 0;
+  // The print is over, whatever its outcome, and nothing about it has been shown yet.
+  virtual void Finished() = 0;
+};
