@@ -10,9 +10,6 @@
 
 namespace {
 
-// How long a printer may take nothing before a write gives up.
-constexpr DWORD kStallTimeoutMs = 10000;
-
 // The system's text for an error code, in GBK like every text of the till. Asked for in
 // UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
 std::string Reason(DWORD error) {
@@ -34,7 +31,7 @@ std::string Reason(DWORD error) {
 // port then reports it.
 void LimitWriteWait(HANDLE handle) {
   COMMTIMEOUTS timeouts{};
-  timeouts.WriteTotalTimeoutConstant = kStallTimeoutMs;
+  timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(kPrinterStallTimeout.count());
   // Fails for a file standing in for the port, which has no timeouts and never stalls:
   // nothing to do then.
   [[maybe_unused]] const BOOL limited = SetCommTimeouts(handle, &timeouts);
