@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "text/char_class.h"
 #include "text/format.h"
 
 namespace {
@@ -56,11 +57,6 @@ class Cursor {
   bool AtEnd() const { return at_ == text_.size(); }
 
  private:
-  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-  static bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-  }
-
   std::string_view text_;
   size_t at_ = 0;
 };
