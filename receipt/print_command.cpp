@@ -6,7 +6,7 @@
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
-#include "receipt/date_time.h"
+#include "text/date_time.h"
 #include "text/numbers.h"
 
 void PrintCommand::OnPrint() {

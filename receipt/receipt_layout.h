@@ -17,7 +17,7 @@ struct ReceiptItem {
 struct ReceiptValues {
   std::string cashier;
   std::string receipt_number;  // may be empty
-  std::string date;            // normalised, see receipt/date_time.h
+  std::string date;            // normalised, see text/date_time.h
   std::string time;
   std::vector<ReceiptItem> items;  // the valid rows, in order
   double total = 0.0;              // what the Total command added up

@@ -1,9 +1,11 @@
-#include "receipt/date_time.h"
+#include "text/date_time.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
+
+#include "tests/support/fixed_time_zone.h"
 
 namespace {
 
@@ -70,5 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         Same("LetterBetween", "2024-03-05T09:07:02", ""),
         Same("Words", "\xC3\xF7\xCC\xEC", "10:00")),  // 明天
     CaseName);
+
+TEST(LocalDateTimeTextsTest, DateAndTimeComeFromTheSameMoment) {
+  FixedTimeZone zone("UTC");
+  const DateTimeTexts texts = LocalDateTimeTexts(1704067199);  // the last second of 2023
+  EXPECT_EQ(texts.date, "2023-12-31");
+  EXPECT_EQ(texts.time, "23:59:59");
+}
 
 }  // namespace
