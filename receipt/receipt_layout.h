@@ -29,10 +29,6 @@ struct ReceiptValues {
 // `count` ASCII spaces; none when `count` is 0 or less.
 std::string MakeSpaces(int count);
 
-// The amount of one item line: the quantity read as a whole number times the unit price.
-// Not finite when the product is beyond the range of a double.
-double LineAmount(std::string_view quantity, std::string_view price);
-
 // One item line: the goods in a column 18 bytes wide (a longer name is kept whole and
 // pushes the rest right), the quantity as a whole number, two spaces, the unit price,
 // one space unless the quantity is over 99, the amount, CR LF.
