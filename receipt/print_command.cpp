@@ -1,6 +1,8 @@
 #include "receipt/print_command.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -65,8 +67,9 @@ ReceiptValues PrintCommand::ReadReceiptValues(std::string cashier,
 
 std::vector<ReceiptItem> PrintCommand::ReceiptItems() const {
   std::vector<ReceiptItem> items;
-  for (const SaleLine& line : m_total.Sale().lines)
-    items.push_back({line.goods, line.quantity, line.price});
+  std::ranges::transform(m_total.Sale().lines, std::back_inserter(items), [](const SaleLine& line) {
+    return ReceiptItem{line.goods, line.quantity, line.price};
+  });
   return items;
 }
 
