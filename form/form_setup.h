@@ -3,7 +3,6 @@
 #pragma once
 
 #include <ctime>
-#include <string>
 
 #include "form/form_interface.h"
 
@@ -13,11 +12,3 @@ void FillGoodsList(FormInterface& form, int picker);
 // Fills the pickers of rows 1 to 6 in order (nothing picked), writes the date and time of
 // `now` into their boxes, and puts the focus in the cashier box.
 void SetUpForm(FormInterface& form, std::time_t now);
-
-struct DateTimeTexts {
-  std::string date;  // "%Y-%m-%d"
-  std::string time;  // "%H:%M:%S"
-};
-
-// `now` in local time, both texts from the one reading.
-DateTimeTexts LocalDateTimeTexts(std::time_t now);

@@ -10,7 +10,7 @@
 #include "form/dialog_font.h"
 #include "form/dialog_template.h"
 #include "form/dialog_units.h"
-#include "form/wx_text.h"
+#include "text/wx_text.h"
 
 namespace {
 

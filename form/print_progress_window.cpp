@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "form/wx_text.h"
+#include "text/wx_text.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "form/dialog_template.h"
 #include "form/form_setup.h"
 #include "form/form_widgets.h"
-#include "form/wx_text.h"
 #include "res/app_icon.h"
+#include "text/wx_text.h"
 
 namespace {
 

@@ -5,15 +5,14 @@
 #include <cstdint>
 
 #include "form/form_interface.h"
+#include "form/sale_reading.h"
 
 class TotalCommand {
  public:
   explicit TotalCommand(FormInterface& form) : m_form(form) {}
 
-  // Reads rows 1 to 6 in order. A row counts when a goods is picked, its quantity reads
-  // (as a whole number) as anything but 0, and its unit price reads as at least 0.001;
-  // the first row that does not count ends the run, whatever the rows after it hold.
-  // Sets the item count and total, then shows the total.
+  // Reads the item rows (ReadSale), keeps the reading, sets the item count and total
+  // from it, then shows the total.
   void OnTotal();
 
   // Shows the total with two decimals in the total box.
@@ -21,9 +20,12 @@ class TotalCommand {
 
   int32_t ItemCount() const { return m_nItemCount; }
   double Total() const { return m_dTotal; }
+  // The rows as the last OnTotal read them.
+  const SaleReading& Sale() const { return m_sale; }
 
  private:
   FormInterface& m_form;
+  SaleReading m_sale;
   int32_t m_nItemCount = 0;
   double m_dTotal = 0.0;
 };

@@ -9,7 +9,7 @@
 #include "fuzz/fields.h"
 #include "fuzz/receipt_checks.h"
 #include "fuzz/require.h"
-#include "receipt/date_time.h"
+#include "text/date_time.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string> fields = SplitFields(data, size, 2);

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "form/form_setup.h"
+#include "text/date_time.h"
 
 // Checks an item line against the three texts it was made from: the goods whole at its
 // start, spaces up to a goods column of at least 18 bytes, the quantity as the whole

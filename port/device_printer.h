@@ -11,15 +11,12 @@
 
 class FileSystem;
 
-// How long a printer may accept no byte at all before the print is given up.
-inline constexpr std::chrono::milliseconds kDefaultStallTimeout = std::chrono::seconds(10);
-
 class DevicePrinter : public PrinterConnector {
  public:
   // Tries `devices` in order and prints to the first that opens. `files` is the system's
   // own file operations unless a test gives its own.
   explicit DevicePrinter(std::vector<std::string> devices,
-                         std::chrono::milliseconds stall_timeout = kDefaultStallTimeout,
+                         std::chrono::milliseconds stall_timeout = kPrinterStallTimeout,
                          FileSystem* files = nullptr);
 
   PortOpening Open() override;

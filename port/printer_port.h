@@ -6,12 +6,17 @@
 // in GBK like every other text of the till.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "port/print_progress.h"
+
+// How long a printer may accept no byte at all before the print is given up: long enough
+// for a slow printer, short enough that an offline one does not freeze the till.
+inline constexpr std::chrono::milliseconds kPrinterStallTimeout = std::chrono::seconds(10);
 
 // One open connection to the printer. Destroying it closes it without a report.
 class PrinterPort {

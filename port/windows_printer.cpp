@@ -10,8 +10,7 @@
 
 namespace {
 
-// How long a printer may take nothing before a write gives up.
-constexpr DWORD kStallTimeoutMs = 10000;
+constexpr ULONGLONG kStallTimeoutMs = kPrinterStallTimeout.count();
 
 // The system's text for an error code, in GBK like every text of the till. Asked for in
 // UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
@@ -88,7 +87,7 @@ class WindowsPort : public PrinterPort {
 
  private:
   std::string StallFailure() const {
-    return Format("%s: the printer accepted nothing for %lu seconds (offline or out of paper?)",
+    return Format("%s: the printer accepted nothing for %llu seconds (offline or out of paper?)",
                   device_.c_str(), kStallTimeoutMs / 1000);
   }
 

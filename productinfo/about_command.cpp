@@ -1,26 +1,33 @@
 #include "productinfo/about_command.h"
 
-#include <cstdlib>
 #include <new>
 #include <string>
 
-AboutCommand::Allocator AboutCommand::StandardAllocator() {
-  return {[]() -> CCore* { return new (std::nothrow) CCore; },
-          [](size_t size) { return std::malloc(size); }, [](void* memory) { std::free(memory); }};
+namespace {
+
+// Null when the component cannot be created: no memory for it, or its own set-up failed.
+CCore* NewCore() {
+  try {
+    return new CCore;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }
+
+}  // namespace
 
 void AboutCommand::SetUp() {
   Release();
-  m_pCore = m_allocator.newCore();
+  m_pCore = NewCore();
   m_pSoft = NewRecord();
 }
 
 tagSoft* AboutCommand::NewRecord() const {
-  void* memory = m_allocator.allocate(kProductRecordSize);
+  void* memory = m_memory.allocate(kProductRecordSize);
   if (memory == nullptr) return nullptr;
   auto* record = static_cast<tagSoft*>(memory);
   if (!WriteProductRecord(*record, ThisProduct())) {
-    m_allocator.release(memory);
+    m_memory.release(memory);
     return nullptr;
   }
   return record;
@@ -37,7 +44,7 @@ void AboutCommand::Release() {
     m_pCore = nullptr;
   }
   if (m_pSoft != nullptr) {
-    m_allocator.release(m_pSoft);
+    m_memory.release(m_pSoft);
     m_pSoft = nullptr;
   }
 }

@@ -4,31 +4,28 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 
 #include "productinfo/product_record.h"
 #include "tavicore/tavicore.h"
 
+// Where the record's memory comes from and goes back to: malloc and free for the program;
+// a test gives its own to make the allocation fail or to count what is held.
+struct RecordMemory {
+  void* (*allocate)(size_t size) = [](size_t size) { return std::malloc(size); };
+  void (*release)(void* memory) = [](void* memory) { std::free(memory); };
+};
+
 class AboutCommand {
  public:
-  // Where the component object and the record come from and go back to: `new` and
-  // malloc/free for the program; tests substitute failing or counting ones. The
-  // component object is always released with `delete`.
-  struct Allocator {
-    CCore* (*newCore)();  // null when the object cannot be created
-    void* (*allocate)(size_t size);
-    void (*release)(void* memory);
-  };
-  static Allocator StandardAllocator();
-
-  explicit AboutCommand(const Allocator& allocator = StandardAllocator())
-      : m_allocator(allocator) {}
+  explicit AboutCommand(RecordMemory memory = {}) : m_memory(memory) {}
   ~AboutCommand() { Release(); }
   AboutCommand(const AboutCommand&) = delete;
   AboutCommand& operator=(const AboutCommand&) = delete;
 
-  // Creates the component object and the record describing this program. What cannot
-  // be allocated stays null, and About then does nothing. Set-up twice releases the
-  // first pair.
+  // Creates the component object (with `new`) and the record describing this program.
+  // What cannot be created or allocated stays null, and About then does nothing. Set-up twice
+  // releases the first pair.
   void SetUp();
   // Shows the About information: one call into the component with the record and an
   // empty text; the component's answer is of no use to the form.
@@ -43,7 +40,7 @@ class AboutCommand {
   // The record for this program, or null when it cannot be allocated or filled.
   tagSoft* NewRecord() const;
 
-  Allocator m_allocator;
+  RecordMemory m_memory;
   CCore* m_pCore = nullptr;
   tagSoft* m_pSoft = nullptr;
 };

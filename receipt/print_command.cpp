@@ -1,12 +1,15 @@
 #include "receipt/print_command.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <utility>
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
-#include "receipt/date_time.h"
+#include "form/sale_reading.h"
+#include "text/date_time.h"
 #include "text/numbers.h"
 
 void PrintCommand::OnPrint() {
@@ -54,7 +57,7 @@ ReceiptValues PrintCommand::ReadReceiptValues(std::string cashier,
   values.receipt_number = m_form.GetText(IDC_RECEIPTNO);
   values.date = std::move(moment.date);
   values.time = std::move(moment.time);
-  values.items = ReadItems();
+  values.items = ReceiptItems();
   values.total = m_total.Total();
   values.received = ReadDecimal(received);
   values.period1 = m_form.GetText(IDC_PERIOD1);
@@ -62,23 +65,18 @@ ReceiptValues PrintCommand::ReadReceiptValues(std::string cashier,
   return values;
 }
 
-std::vector<ReceiptItem> PrintCommand::ReadItems() const {
+std::vector<ReceiptItem> PrintCommand::ReceiptItems() const {
   std::vector<ReceiptItem> items;
-  for (int32_t row = 0; row < m_total.ItemCount(); ++row) {
-    const ItemRow& ids = kItemRows[static_cast<size_t>(row)];
-    items.push_back(
-        {m_form.GetText(ids.goods), m_form.GetText(ids.quantity), m_form.GetText(ids.price)});
-  }
+  std::ranges::transform(m_total.Sale().lines, std::back_inserter(items), [](const SaleLine& line) {
+    return ReceiptItem{line.goods, line.quantity, line.price};
+  });
   return items;
 }
 
-std::optional<int> PrintCommand::OutOfRangeControl(const ReceiptValues& values) {
-  // The same sum, in the same order, as the total: once it leaves the range it stays out.
-  double running_total = 0.0;
-  for (size_t row = 0; row < values.items.size(); ++row) {
-    running_total += LineAmount(values.items[row].quantity, values.items[row].price);
-    if (!std::isfinite(running_total)) return kItemRows[row].quantity;
-  }
+std::optional<int> PrintCommand::OutOfRangeControl(const ReceiptValues& values) const {
+  // Once the running total leaves the range it stays out: the first row out is the culprit.
+  for (const SaleLine& line : m_total.Sale().lines)
+    if (!std::isfinite(line.subtotal)) return line.controls.quantity;
   if (!std::isfinite(values.received - values.total)) return IDC_RECEIVED;
   return std::nullopt;
 }

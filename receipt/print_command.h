@@ -61,11 +61,12 @@ class PrintCommand {
   void Refuse(std::string_view message, int control);
   void LockPassphrase();
   ReceiptValues ReadReceiptValues(std::string cashier, const std::string& received) const;
-  std::vector<ReceiptItem> ReadItems() const;
+  // The rows of the Total command's reading, as the receipt lists them.
+  std::vector<ReceiptItem> ReceiptItems() const;
   // The box to correct when an amount of `values` is out of range: the quantity of the row
   // whose amount takes the running total out of range, else the amount received when the
   // change is; none when every amount prints as a number.
-  static std::optional<int> OutOfRangeControl(const ReceiptValues& values);
+  std::optional<int> OutOfRangeControl(const ReceiptValues& values) const;
   // Opens the printer, writes every piece and closes it; reports what went wrong.
   void Send(const std::vector<std::string>& pieces);
   // Writes every piece to `port` and closes it; the first thing that went wrong.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "form/sale_reading.h"
 #include "text/format.h"
 #include "text/numbers.h"
 
@@ -46,10 +47,6 @@ std::string Join(std::initializer_list<std::string_view> parts) {
 
 std::string MakeSpaces(int count) {
   return count > 0 ? std::string(static_cast<size_t>(count), ' ') : std::string();
-}
-
-double LineAmount(std::string_view quantity, std::string_view price) {
-  return static_cast<double>(ReadWholeNumber(quantity)) * ReadDecimal(price);
 }
 
 std::string FormatItemLine(std::string goods, std::string_view quantity, std::string_view price) {

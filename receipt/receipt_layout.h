@@ -17,7 +17,7 @@ struct ReceiptItem {
 struct ReceiptValues {
   std::string cashier;
   std::string receipt_number;  // may be empty
-  std::string date;            // normalised, see receipt/date_time.h
+  std::string date;            // normalised, see text/date_time.h
   std::string time;
   std::vector<ReceiptItem> items;  // the valid rows, in order
   double total = 0.0;              // what the Total command added up
@@ -28,10 +28,6 @@ struct ReceiptValues {
 
 // `count` ASCII spaces; none when `count` is 0 or less.
 std::string MakeSpaces(int count);
-
-// The amount of one item line: the quantity read as a whole number times the unit price.
-// Not finite when the product is beyond the range of a double.
-double LineAmount(std::string_view quantity, std::string_view price);
 
 // One item line: the goods in a column 18 bytes wide (a longer name is kept whole and
 // pushes the rest right), the quantity as a whole number, two spaces, the unit price,

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "res/app_icon.h"
-#include "text/gbk.h"
+#include "text/wx_text.h"
 
 namespace {
 
@@ -17,10 +17,6 @@ constexpr std::string_view kVersionPrefix = "\xB0\xE6\xB1\xBE ";  // "版本 "
 constexpr std::string_view kCloseLabel = "\xC8\xB7\xB6\xA8";      // "确定"
 constexpr int kIconSize = 48;
 constexpr int kGap = 12;
-
-wxString ToWx(std::string_view gbk) {
-  return wxString::FromUTF8(GbkToUtf8(gbk));
-}
 
 }  // namespace
 

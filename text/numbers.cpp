@@ -4,15 +4,9 @@
 #include <limits>
 #include <system_error>
 
+#include "text/char_class.h"
+
 namespace {
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // Everything from the first character that is not white space.
 std::string_view SkipSpace(std::string_view text) {

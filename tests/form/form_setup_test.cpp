@@ -28,11 +28,4 @@ TEST(FormSetupTest, WritesDateAndTimeOfTheOneReadingAndFocusesTheCashier) {
   EXPECT_EQ(form.focus, std::vector<int>{IDC_CASHIER});
 }
 
-TEST(FormSetupTest, DateAndTimeComeFromTheSameMoment) {
-  FixedTimeZone zone("UTC");
-  const DateTimeTexts texts = LocalDateTimeTexts(1704067199);  // the last second of 2023
-  EXPECT_EQ(texts.date, "2023-12-31");
-  EXPECT_EQ(texts.time, "23:59:59");
-}
-
 }  // namespace

@@ -212,7 +212,7 @@ TEST_F(PrintFaultTest, ShortAndInterruptedWritesStillPrintTheWholeReceipt) {
     scripted += 1 + step % 3;
     if (step % 4 == 0) files.script.push_back(ScriptedFileSystem::Fail(EINTR));
   }
-  DevicePrinter printer({"/dev/lp0"}, kDefaultStallTimeout, &files);
+  DevicePrinter printer({"/dev/lp0"}, kPrinterStallTimeout, &files);
   EXPECT_EQ(Print(printer), std::vector<std::string>{});
   EXPECT_EQ(Hex(files.written), Hex(receipt));
   EXPECT_TRUE(files.script.empty()) << "the receipt was shorter than the script";

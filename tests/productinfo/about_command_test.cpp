@@ -10,20 +10,18 @@
 
 namespace {
 
-// Record memory handed out and not yet given back; the allocator's functions capture nothing.
+// Record memory handed out and not yet given back; the memory's functions capture nothing.
 int g_recordsHeld = 0;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-AboutCommand::Allocator CountingAllocator() {
-  AboutCommand::Allocator allocator = AboutCommand::StandardAllocator();
-  allocator.allocate = [](size_t size) {
-    ++g_recordsHeld;
-    return std::malloc(size);
-  };
-  allocator.release = [](void* memory) {
-    --g_recordsHeld;
-    std::free(memory);
-  };
-  return allocator;
+RecordMemory CountingMemory() {
+  return {[](size_t size) {
+            ++g_recordsHeld;
+            return std::malloc(size);
+          },
+          [](void* memory) {
+            --g_recordsHeld;
+            std::free(memory);
+          }};
 }
 
 class AboutCommandTest : public testing::Test {
@@ -43,7 +41,7 @@ std::string BytesOf(const tagSoft* record) {
 }
 
 TEST_F(AboutCommandTest, SetUpCreatesTheComponentAndThisProgramsRecord) {
-  AboutCommand about(CountingAllocator());
+  AboutCommand about(CountingMemory());
   about.SetUp();
   ASSERT_NE(about.Core(), nullptr);
   ASSERT_NE(about.Record(), nullptr);
@@ -54,7 +52,7 @@ TEST_F(AboutCommandTest, SetUpCreatesTheComponentAndThisProgramsRecord) {
 }
 
 TEST_F(AboutCommandTest, EachPressMakesOneIdenticalCallWithTheSameRecord) {
-  AboutCommand about(CountingAllocator());
+  AboutCommand about(CountingMemory());
   about.SetUp();
   about.OnAbout();
   about.OnAbout();
@@ -69,7 +67,7 @@ TEST_F(AboutCommandTest, EachPressMakesOneIdenticalCallWithTheSameRecord) {
 }
 
 TEST_F(AboutCommandTest, ReleaseDeletesBothAndNullsThePointers) {
-  AboutCommand about(CountingAllocator());
+  AboutCommand about(CountingMemory());
   about.SetUp();
   about.Release();
   EXPECT_EQ(about.Core(), nullptr);
@@ -82,7 +80,7 @@ TEST_F(AboutCommandTest, ReleaseDeletesBothAndNullsThePointers) {
 }
 
 TEST_F(AboutCommandTest, ASecondSetUpReplacesTheFirstPair) {
-  AboutCommand about(CountingAllocator());
+  AboutCommand about(CountingMemory());
   about.SetUp();
   about.SetUp();
   EXPECT_EQ(RecordingCore::LiveObjects(), 1);
@@ -91,7 +89,7 @@ TEST_F(AboutCommandTest, ASecondSetUpReplacesTheFirstPair) {
 
 TEST_F(AboutCommandTest, TheCommandReleasesWhatItStillHoldsWhenItEnds) {
   {
-    AboutCommand about(CountingAllocator());
+    AboutCommand about(CountingMemory());
     about.SetUp();
   }
   // The fixture checks that nothing is left.
@@ -117,10 +115,10 @@ class AboutCommandFailureTest : public AboutCommandTest,
                                 public testing::WithParamInterface<FailedAllocation> {};
 
 TEST_P(AboutCommandFailureTest, AboutIsSkippedAndWhatWasAllocatedIsReleased) {
-  AboutCommand::Allocator allocator = CountingAllocator();
-  if (GetParam().coreFails) allocator.newCore = []() -> CCore* { return nullptr; };
-  if (GetParam().recordFails) allocator.allocate = [](size_t) -> void* { return nullptr; };
-  AboutCommand about(allocator);
+  RecordMemory memory = CountingMemory();
+  if (GetParam().coreFails) RecordingCore::FailCreation();
+  if (GetParam().recordFails) memory.allocate = [](size_t) -> void* { return nullptr; };
+  AboutCommand about(memory);
   about.SetUp();
   EXPECT_EQ(about.Core() == nullptr, GetParam().coreFails);
   EXPECT_EQ(about.Record() == nullptr, GetParam().recordFails);

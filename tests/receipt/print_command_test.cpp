@@ -9,6 +9,7 @@
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
+#include "form/sale_reading.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_progress.h"

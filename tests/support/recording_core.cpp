@@ -1,5 +1,7 @@
 #include "tests/support/recording_core.h"
 
+#include <new>
+
 #include "productinfo/product_record.h"
 
 namespace {
@@ -10,11 +12,13 @@ std::vector<RecordedCall>& MutableCalls() {
 }
 
 // Counted by the constructor and destructor, which take nothing to count into.
-int g_liveObjects = 0;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+int g_liveObjects = 0;         // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+bool g_creationFails = false;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 }  // namespace
 
 CCore::CCore() {
+  if (g_creationFails) throw std::bad_alloc();
   ++g_liveObjects;
 }
 
@@ -39,4 +43,9 @@ int RecordingCore::LiveObjects() {
 
 void RecordingCore::Reset() {
   MutableCalls().clear();
+  g_creationFails = false;
+}
+
+void RecordingCore::FailCreation() {
+  g_creationFails = true;
 }

@@ -1,6 +1,6 @@
 // A product-information component that shows nothing and records every call it gets,
 // linked into the core tests in place of the real one. It also counts its live objects,
-// so a test can tell that every object created was deleted.
+// so a test can tell that every object created was deleted, and can refuse to be created.
 #pragma once
 
 #include <string>
@@ -23,6 +23,8 @@ class RecordingCore {
   static const std::vector<RecordedCall>& Calls();
   // Component objects constructed and not yet destroyed.
   static int LiveObjects();
-  // Forgets the calls; live objects stay counted.
+  // Forgets the calls and creates objects again; live objects stay counted.
   static void Reset();
+  // From now on creating an object fails with std::bad_alloc, as when memory runs out.
+  static void FailCreation();
 };

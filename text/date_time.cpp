@@ -1,9 +1,11 @@
-#include "receipt/date_time.h"
+#include "text/date_time.h"
 
 #include <optional>
 #include <string>
 
+#include "text/char_class.h"
 #include "text/format.h"
+#include "text/local_time.h"
 
 namespace {
 
@@ -56,11 +58,6 @@ class Cursor {
   bool AtEnd() const { return at_ == text_.size(); }
 
  private:
-  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-  static bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-  }
-
   std::string_view text_;
   size_t at_ = 0;
 };
@@ -113,4 +110,14 @@ DateTimeTexts NormaliseDateTime(std::string_view date, std::string_view time) {
   if (!moment) return {std::string(date), std::string(time)};
   return {Format("%04d-%02d-%02d", moment->year, moment->month, moment->day),
           Format("%02d:%02d:%02d", moment->hour, moment->minute, moment->second)};
+}
+
+DateTimeTexts LocalDateTimeTexts(std::time_t now) {
+  const std::optional<std::tm> local = LocalTime(now);
+  if (!local) return {};
+  char date[32];
+  char time[32];
+  if (std::strftime(date, sizeof date, "%Y-%m-%d", &*local) == 0) date[0] = '\0';
+  if (std::strftime(time, sizeof time, "%H:%M:%S", &*local) == 0) time[0] = '\0';
+  return {date, time};
 }

@@ -1,6 +1,23 @@
-// The receipt's date and time: what the cashier left in the two boxes, read as one
-// "<date> <time>" text and written the way the form fills them in at start,
-// "%Y-%m-%d" and "%H:%M:%S". A form nobody edited therefore prints unchanged.
+// The sale's date and time as texts: the form's two boxes are filled in at start with the
+// local date and time, and the receipt prints what the cashier left in them.
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+struct DateTimeTexts {
+  std::string date;  // "%Y-%m-%d"
+  std::string time;  // "%H:%M:%S"
+};
+
+// `now` in local time, both texts from the one reading; empty texts when the system cannot
+// express `now` as a calendar time.
+DateTimeTexts LocalDateTimeTexts(std::time_t now);
+
+// What the cashier left in the two boxes, read as one "<date> <time>" text and written the
+// way the form fills them in at start, "%Y-%m-%d" and "%H:%M:%S". A form nobody edited
+// therefore prints unchanged.
 //
 // Accepted (white space around and between the two parts is free; all of it is one
 // text, so a date box holding "2024-3-5 9:07" with an empty time box reads too):
@@ -13,10 +30,4 @@
 // Anything else (a missing part, a word, an impossible date) cannot be read, and the
 // receipt then carries the two texts exactly as typed: the print goes ahead and nothing
 // the cashier wrote is lost or replaced by an invented date.
-#pragma once
-
-#include <string_view>
-
-#include "form/form_setup.h"
-
 DateTimeTexts NormaliseDateTime(std::string_view date, std::string_view time);

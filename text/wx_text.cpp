@@ -1,4 +1,4 @@
-#include "form/wx_text.h"
+#include "text/wx_text.h"
 
 #include "text/gbk.h"
 

@@ -1,4 +1,4 @@
-#include "form/local_time.h"
+#include "text/local_time.h"
 
 std::optional<std::tm> LocalTime(std::time_t moment) {
   std::tm local{};
