@@ -1,5 +1,6 @@
 """Reads the running program's boxes as a screen reader does, through AT-SPI, and checks
-each box's name and role, and that a box with one label beside it is labelled by it.
+each box's name and role, that a box with one label beside it is labelled by it, and
+that tabbing through the form announces every box by its name.
 Run on a display and a session bus (the test runs it under xvfb-run and dbus-run-session).
 Usage: /usr/bin/python3 accessible_names_test.py PROGRAM
 """
@@ -8,6 +9,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 ROWS = range(1, 7)
 COLUMNS = (("商品", "combo box"), ("数量", "text"), ("单价", "text"))
@@ -51,20 +53,71 @@ def labels_of(box):
                   if target.getRoleName() == "label")
 
 
+def check_tree(app):
+    boxes = [node for node in descendants(app) if node.getRoleName() in BOX_ROLES]
+    found = sorted((box.name, box.getRoleName(), labels_of(box)) for box in boxes)
+    wanted = sorted((name, role, [label] if label else []) for name, role, label in EXPECTED)
+    for missing in (entry for entry in wanted if entry not in found):
+        print(f"FAIL: no box {missing}")
+    for extra in (entry for entry in found if entry not in wanted):
+        print(f"FAIL: unexpected box {extra}")
+    return found == wanted
+
+
+def focused_node(app, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        for node in descendants(app):
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                return node
+        time.sleep(0.2)
+    sys.exit("FAIL: nothing in the window ever had the focus")
+
+
+def names_announced_by_tabbing(app, pid, seconds=60):
+    """Gives the window the keyboard, then presses Tab each time the focus has moved on,
+    until it is back on the box it began on; returns the name of every object announced
+    as focused on the way (a goods picker announces the button inside it)."""
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                             "^Norvessa$"], capture_output=True, text=True, check=True)
+    subprocess.run(["xdotool", "windowfocus", "--sync", window.stdout.split()[0]], check=True)
+    # Once a box reads as focused, its own announcement is gone: each one after it
+    # answers a Tab.
+    focused = [focused_node(app)]
+
+    def on_focus(event):
+        if not event.detail1 or event.source.get_process_id() != pid:
+            return
+        if event.source == focused[-1]:
+            return  # the same focus announced again
+        if event.source == focused[0]:
+            pyatspi.Registry.stop()
+            return
+        focused.append(event.source)
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    GLib.idle_add(lambda: subprocess.run(["xdotool", "key", "Tab"], check=True) and False)
+    GLib.timeout_add_seconds(seconds, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    return [each.name for each in focused]
+
+
+def check_focus(app, pid):
+    announced = names_announced_by_tabbing(app, pid)
+    unheard = [name for name, _, _ in EXPECTED if name not in announced]
+    for name in unheard:
+        print(f"FAIL: {name} is not announced when it takes the focus (heard {announced})")
+    return not unheard
+
+
 def main(program):
     process = subprocess.Popen([program])
     try:
-        boxes = [node for node in descendants(application_of(process.pid))
-                 if node.getRoleName() in BOX_ROLES]
-        found = sorted((box.name, box.getRoleName(), labels_of(box)) for box in boxes)
-        wanted = sorted((name, role, [label] if label else []) for name, role, label in EXPECTED)
-        for missing in (entry for entry in wanted if entry not in found):
-            print(f"FAIL: no box {missing}")
-        for extra in (entry for entry in found if entry not in wanted):
-            print(f"FAIL: unexpected box {extra}")
-        if found != wanted:
+        app = application_of(process.pid)
+        if not (check_tree(app) & check_focus(app, process.pid)):
             return 1
-        print(f"PASS: all {len(found)} boxes have their names, roles and labels")
+        print(f"PASS: all {len(EXPECTED)} boxes have their names, roles and labels")
         return 0
     finally:
         process.terminate()
