@@ -4,6 +4,8 @@
 #include <wx/stattext.h>
 #include <wx/window.h>
 
+#include <algorithm>
+
 #include "form/box_names.h"
 #include "form/wx_text.h"
 
@@ -11,15 +13,16 @@ namespace {
 
 // Labels carry no ID of their own, so the one beside a box is found by its text.
 wxWindow* FindLabel(const wxWindow& dialog, const wxString& text) {
-  for (wxWindow* child : dialog.GetChildren()) {
-    if (dynamic_cast<wxStaticText*>(child) != nullptr && child->GetLabel() == text) return child;
-  }
-  return nullptr;
+  const wxWindowList& children = dialog.GetChildren();
+  const auto label = std::find_if(children.begin(), children.end(), [&text](const wxWindow* child) {
+    return dynamic_cast<const wxStaticText*>(child) != nullptr && child->GetLabel() == text;
+  });
+  return label != children.end() ? *label : nullptr;
 }
 
 }  // namespace
 
-void NameBoxesForAssistiveTechnology(wxWindow& dialog) {
+void NameBoxesForAssistiveTechnology(const wxWindow& dialog) {
   for (const BoxName& box : BoxNames()) {
     wxWindow* control = dialog.FindWindow(box.id);
     wxWindow* label = box.label.empty() ? nullptr : FindLabel(dialog, ToWx(box.label));

@@ -7,7 +7,7 @@ class wxWindow;
 
 // Names every text box and goods picker on `dialog` and ties each to its label where one
 // fits. Tab order, places and looks stay as they are.
-void NameBoxesForAssistiveTechnology(wxWindow& dialog);
+void NameBoxesForAssistiveTechnology(const wxWindow& dialog);
 
 // Each system's part: gives `box` the name `name` and, when `label` is not null, ties the
 // two so the reader can go from the box to its label and back. False when the system
