@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "form/accessible_names.h"
 #include "form/dialog_font.h"
 #include "form/dialog_template.h"
 #include "form/dialog_units.h"
@@ -73,5 +74,6 @@ void CreateFormWidgets(wxDialog& dialog) {
   dialog.SetFont(MakeDialogFont());
   const DialogUnits units(dialog);
   for (const ControlTemplate& control : DialogControls()) CreateControl(dialog, control, units);
+  NameBoxesForAssistiveTechnology(dialog);
   dialog.SetClientSize(units.Size(kDialogWidth, kDialogHeight));
 }

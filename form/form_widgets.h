@@ -1,8 +1,9 @@
 // The sale form's widgets, and nothing else of the form: its font, every control of the
-// template in tab order at its place, and the dialog's size.
+// template in tab order at its place, named for screen readers, and the dialog's size.
 #pragma once
 
 class wxDialog;
 
-// Gives `dialog` the form's font, creates the controls on it and sizes its client area.
+// Gives `dialog` the form's font, creates and names the controls on it and sizes its
+// client area.
 void CreateFormWidgets(wxDialog& dialog);

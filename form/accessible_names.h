@@ -1,0 +1,15 @@
+// The form's boxes named for screen readers and automation tools (form/box_names.h says
+// what each is called), through the system's own accessibility layer.
+#pragma once
+
+class wxString;
+class wxWindow;
+
+// Names every text box and goods picker on `dialog` and ties each to its label where one
+// fits. Tab order, places and looks stay as they are.
+void NameBoxesForAssistiveTechnology(const wxWindow& dialog);
+
+// Each system's part: gives `box` the name `name` and, when `label` is not null, ties the
+// two so the reader can go from the box to its label and back. False when the system
+// refused either.
+bool SetAccessibleName(wxWindow& box, const wxString& name, wxWindow* label);
