@@ -64,7 +64,8 @@ class AboutBoxWatch : public wxModalDialogHook {
       if (auto* button = dynamic_cast<wxButton*>(child)) close = button;
     }
     if (close != nullptr) driver_.Click(close);
-    result.closedByItsButton = GuiDriver::WaitUntil([box] { return !box->IsModal(); });
+    // Hidden at once; the toolkit on Windows counts the box modal until its loop has returned.
+    result.closedByItsButton = GuiDriver::WaitUntil([box] { return !box->IsShown(); });
     if (!result.closedByItsButton)
       box->EndModal(wxID_CANCEL);  // never leave the test hanging in the box
     return result;

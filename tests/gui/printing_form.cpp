@@ -47,5 +47,5 @@ bool PrintingFormTest::IsEnabled(int id) const {
 }
 
 std::string PrintingFormTest::Printed() const {
-  return ReadFileBytes(device_);
+  return ReadFileBytes(device_.string());
 }

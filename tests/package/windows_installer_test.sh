@@ -12,7 +12,15 @@ wine() { "$wine_run" --prefix "$prefix" "$@"; }
 
 rm -rf "$prefix" "$prefix.lock"
 program_dir="$prefix/drive_c/Program Files/Norvessa"
-shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Norvessa.lnk"
+# Windows puts a per-machine install's shortcut into the Start menu of all users; Wine's
+# installer puts it into the installing user's.
+shortcuts=("$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Norvessa.lnk"
+           "$prefix/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Norvessa.lnk")
+installed_shortcut() {
+  local each
+  for each in "${shortcuts[@]}"; do [ -f "$each" ] && echo "$each"; done
+  return 0
+}
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # The entry of the installed-programs list that names Norvessa, as "name = value" lines.
@@ -24,9 +32,10 @@ uninstall_entry() {
 
 wine msiexec /i "$(realpath "$msi")" /qn || fail "msiexec /i ended with status $?"
 [ -f "$program_dir/receipt.exe" ] || fail "no receipt.exe in Program Files\\Norvessa"
-[ -f "$shortcut" ] || fail "no Start-menu shortcut Norvessa.lnk"
+shortcut=$(installed_shortcut)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut Norvessa.lnk"
 # A shortcut keeps its description as UTF-16.
-grep -q "$(printf '收银小票' | iconv -f UTF-8 -t UTF-16LE)" "$shortcut" ||
+LC_ALL=C grep -qaF "$(printf '收银小票' | iconv -f UTF-8 -t UTF-16LE)" "$shortcut" ||
   fail "the shortcut's description is not 收银小票"
 entry=$(uninstall_entry)
 echo "installed-programs entry:$entry"
@@ -43,6 +52,6 @@ chmod +x "$launcher"
 
 wine msiexec /x "$(realpath "$msi")" /qn || fail "msiexec /x ended with status $?"
 [ ! -e "$program_dir" ] || fail "Program Files\\Norvessa is still there"
-[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+[ -z "$(installed_shortcut)" ] || fail "the shortcut is still there"
 [ -z "$(uninstall_entry)" ] || fail "the installed-programs entry is still there"
 echo "PASS: installed, started, ended and removed without a trace"
