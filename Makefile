@@ -33,7 +33,7 @@ test-windows:
 
 # The whole program for Windows, build/mingw-app/receipt.exe, its GUI tests, its installer
 # and its .zip, with wxWidgets built once per machine into a cache outside the repository
-# (scripts/build-wx-mingw, about 11 minutes on two cores).
+# (scripts/build-wx-mingw, about 14 minutes on two cores).
 windows-app-build:
 	scripts/install-deps $(WINDOWS_APP_PACKAGES)
 	cmake --preset mingw-app -DRECEIPT_MINGW_PREFIX="$$(scripts/build-wx-mingw)"
