@@ -1,6 +1,6 @@
 #include "app/receipt_app.h"
 
-#include "form/receipt_dlg.h"
+#include "gui/receipt_dlg.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CReceiptApp);
 

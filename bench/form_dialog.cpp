@@ -6,7 +6,7 @@
 #include <wx/dialog.h>
 
 #include "bench/dialog_program.h"
-#include "form/form_widgets.h"
+#include "gui/form_widgets.h"
 
 void RunDialog() {
   wxDialog dialog(nullptr, wxID_ANY, "Form", wxDefaultPosition, wxDefaultSize,

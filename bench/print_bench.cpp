@@ -17,7 +17,7 @@
 #include "form/control_ids.h"
 #include "form/item_row.h"
 #include "form/total_command.h"
-#include "port/device_printer.h"
+#include "port/printer_posix.h"
 #include "receipt/print_command.h"
 #include "receipt/receipt_layout.h"
 #include "tests/support/scripted_progress.h"

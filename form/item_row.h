@@ -7,7 +7,9 @@
 #include "form/control_ids.h"
 
 // The three controls of one item row. Row r (1 to 6) owns quantity box 1006 + 3(r - 1),
-// with its goods picker one above it and its unit-price box two above.
+// with its goods picker one above it and its unit-price box two above: rows 1 to 6 hold
+// 1006 to 1023. A seventh row would collide with the amount received and the period's
+// boxes (1024 to 1026), which need other IDs first.
 struct ItemRow {
   int goods;
   int quantity;

@@ -1,5 +1,5 @@
-#include "port/device_printer.h"
 #include "port/lpt1.h"
+#include "port/printer_posix.h"
 
 std::unique_ptr<PrinterConnector> MakeLpt1Connector() {
   // The first parallel port; where the machine has none, the first USB printer.

@@ -1,5 +1,5 @@
 #include "port/lpt1.h"
-#include "port/windows_printer.h"
+#include "port/printer_windows.h"
 
 std::unique_ptr<PrinterConnector> MakeLpt1Connector() {
   return std::make_unique<WindowsPrinter>("LPT1");

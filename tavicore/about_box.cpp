@@ -7,8 +7,8 @@
 
 #include <string_view>
 
-#include "res/app_icon.h"
-#include "text/wx_text.h"
+#include "gui/app_icon.h"
+#include "gui/wx_text.h"
 
 namespace {
 

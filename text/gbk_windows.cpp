@@ -10,7 +10,7 @@
 #include <windows.h>
 
 #include "text/utf8.h"
-#include "text/wide_text.h"
+#include "text/wide_text_windows.h"
 
 namespace {
 

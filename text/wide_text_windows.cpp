@@ -1,4 +1,4 @@
-#include "text/wide_text.h"
+#include "text/wide_text_windows.h"
 
 #include <windows.h>
 

@@ -14,7 +14,7 @@
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
-#include "form/receipt_dlg.h"
+#include "gui/receipt_dlg.h"
 #include "productinfo/product_record.h"
 #include "tavicore/tavicore.h"
 #include "tests/gui/gui_driver.h"

@@ -10,7 +10,7 @@
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
-#include "form/receipt_dlg.h"
+#include "gui/receipt_dlg.h"
 #include "tests/gui/gui_driver.h"
 
 namespace {

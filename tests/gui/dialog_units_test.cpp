@@ -1,10 +1,10 @@
-#include "form/dialog_units.h"
+#include "gui/dialog_units.h"
 
 #include <gtest/gtest.h>
 #include <wx/dialog.h>
 
-#include "form/dialog_font.h"
 #include "form/dialog_template.h"
+#include "gui/dialog_font.h"
 
 namespace {
 

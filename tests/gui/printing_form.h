@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "form/receipt_dlg.h"
+#include "gui/receipt_dlg.h"
 #include "tests/gui/gui_driver.h"
 
 class PrintingFormTest : public testing::Test {

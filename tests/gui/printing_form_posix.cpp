@@ -1,7 +1,7 @@
 #include <memory>
 #include <vector>
 
-#include "port/device_printer.h"
+#include "port/printer_posix.h"
 #include "tests/gui/printing_form.h"
 
 void PrintingFormTest::Open(const char* device) {

@@ -2,7 +2,7 @@
 
 #include "port/lpt1.h"
 #include "tests/gui/printing_form.h"
-#include "tests/support/wine_lpt1.h"
+#include "tests/support/wine_lpt1_windows.h"
 
 // The program's own printer, LPT1, which the test run maps to a file under Wine or leaves
 // unmapped; `device` names the Linux build's stand-in and has no meaning here.
@@ -11,7 +11,8 @@ void PrintingFormTest::Open(const char* /*device*/) {
   const std::optional<std::string> file = WineLpt1File();
   ASSERT_TRUE(file.has_value()) << "run this through ctest, which maps or unmaps LPT1 under Wine";
   device_ = *file;
-  if (!device_.empty()) std::ofstream(device_, std::ios::binary | std::ios::trunc);  // no receipt yet
+  if (!device_.empty())
+    std::ofstream(device_, std::ios::binary | std::ios::trunc);  // no receipt yet
   ShowForm(MakeLpt1Connector());
 }
 

@@ -1,5 +1,5 @@
 // The real sale form under a display server, driven by simulated input.
-#include "form/receipt_dlg.h"
+#include "gui/receipt_dlg.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "tests/support/wine_lpt1.h"
+#include "tests/support/wine_lpt1_windows.h"
 
 std::optional<std::string> WineLpt1File() {
   const char* unix_path = std::getenv("RECEIPT_WINE_LPT1");

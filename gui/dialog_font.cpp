@@ -1,4 +1,4 @@
-#include "form/dialog_font.h"
+#include "gui/dialog_font.h"
 
 #include <wx/fontenum.h>
 

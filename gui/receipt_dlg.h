@@ -11,8 +11,8 @@
 
 #include "form/form_interface.h"
 #include "form/item_row.h"
-#include "form/print_progress_window.h"
 #include "form/total_command.h"
+#include "gui/print_progress_window.h"
 #include "port/lpt1.h"
 #include "productinfo/about_command.h"
 #include "receipt/print_command.h"

@@ -1,4 +1,4 @@
-#include "form/form_widgets.h"
+#include "gui/form_widgets.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -7,11 +7,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "form/accessible_names.h"
-#include "form/dialog_font.h"
 #include "form/dialog_template.h"
-#include "form/dialog_units.h"
-#include "text/wx_text.h"
+#include "gui/accessible_names.h"
+#include "gui/dialog_font.h"
+#include "gui/dialog_units.h"
+#include "gui/wx_text.h"
 
 namespace {
 

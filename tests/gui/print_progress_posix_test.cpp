@@ -14,7 +14,7 @@
 #include "form/control_ids.h"
 #include "tests/gui/modal_expectations.h"
 #include "tests/gui/printing_form.h"
-#include "tests/port/port_test_files.h"
+#include "tests/port/port_test_files_posix.h"
 
 namespace {
 

@@ -25,10 +25,10 @@
 
 #include "form/control_ids.h"
 #include "form/total_command.h"
-#include "port/device_printer.h"
+#include "port/printer_posix.h"
 #include "receipt/print_command.h"
-#include "tests/port/port_test_files.h"
-#include "tests/port/scripted_file_system.h"
+#include "tests/port/port_test_files_posix.h"
+#include "tests/port/scripted_file_system_posix.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/golden_receipt.h"

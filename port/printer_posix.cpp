@@ -1,11 +1,11 @@
-#include "port/device_printer.h"
+#include "port/printer_posix.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
-#include "port/file_system.h"
+#include "port/file_system_posix.h"
 #include "text/format.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "form/accessible_names.h"
+#include "gui/accessible_names.h"
 
 #include <wx/access.h>
 #include <wx/choice.h>

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <ctime>
 
-#include "port/file_system.h"
+#include "port/file_system_posix.h"
 
 namespace {
 

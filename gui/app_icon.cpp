@@ -1,4 +1,4 @@
-#include "res/app_icon.h"
+#include "gui/app_icon.h"
 
 #include <wx/bitmap.h>
 #include <wx/icon.h>

@@ -1,4 +1,4 @@
-#include "form/accessible_names.h"
+#include "gui/accessible_names.h"
 
 #include <wx/log.h>
 #include <wx/stattext.h>
@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "form/box_names.h"
-#include "text/wx_text.h"
+#include "gui/wx_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "port/windows_printer.h"
+#include "port/printer_windows.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 #include "text/format.h"
 #include "text/gbk.h"
-#include "text/wide_text.h"
+#include "text/wide_text_windows.h"
 
 namespace {
 

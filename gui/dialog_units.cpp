@@ -1,4 +1,4 @@
-#include "form/dialog_units.h"
+#include "gui/dialog_units.h"
 
 #include <wx/window.h>
 

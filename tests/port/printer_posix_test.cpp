@@ -1,4 +1,4 @@
-#include "port/device_printer.h"
+#include "port/printer_posix.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/port/port_test_files.h"
-#include "tests/port/scripted_file_system.h"
+#include "tests/port/port_test_files_posix.h"
+#include "tests/port/scripted_file_system_posix.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scripted_progress.h"
 

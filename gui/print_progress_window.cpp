@@ -1,4 +1,4 @@
-#include "form/print_progress_window.h"
+#include "gui/print_progress_window.h"
 
 #include <wx/button.h>
 #include <wx/dialog.h>
@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "text/wx_text.h"
+#include "gui/wx_text.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
 #include "tests/support/scripted_progress.h"
-#include "tests/support/wine_lpt1.h"
+#include "tests/support/wine_lpt1_windows.h"
 
 namespace {
 

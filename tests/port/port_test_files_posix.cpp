@@ -1,4 +1,4 @@
-#include "tests/port/port_test_files.h"
+#include "tests/port/port_test_files_posix.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

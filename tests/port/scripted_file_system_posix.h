@@ -6,7 +6,7 @@
 #include <deque>
 #include <string>
 
-#include "port/file_system.h"
+#include "port/file_system_posix.h"
 
 class ScriptedFileSystem : public FileSystem {
  public:

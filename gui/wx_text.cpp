@@ -1,4 +1,4 @@
-#include "text/wx_text.h"
+#include "gui/wx_text.h"
 
 #include "text/gbk.h"
 

@@ -1,4 +1,4 @@
-#include "form/receipt_dlg.h"
+#include "gui/receipt_dlg.h"
 
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
@@ -12,9 +12,9 @@
 #include "form/control_ids.h"
 #include "form/dialog_template.h"
 #include "form/form_setup.h"
-#include "form/form_widgets.h"
-#include "res/app_icon.h"
-#include "text/wx_text.h"
+#include "gui/app_icon.h"
+#include "gui/form_widgets.h"
+#include "gui/wx_text.h"
 
 namespace {
 

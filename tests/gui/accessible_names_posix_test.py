@@ -2,7 +2,7 @@
 each box's name and role, that a box with one label beside it is labelled by it, and
 that tabbing through the form announces every box by its name.
 Run on a display and a session bus (the test runs it under xvfb-run and dbus-run-session).
-Usage: /usr/bin/python3 accessible_names_test.py PROGRAM
+Usage: /usr/bin/python3 accessible_names_posix_test.py PROGRAM
 """
 import subprocess
 import sys
