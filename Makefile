@@ -2,11 +2,13 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-# The Windows build: mingw-w64 to compile, Wine to run; the whole program also needs zlib
-# for Windows and Debian's source tools for wxWidgets and libpng.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix googletest wine wine64
+# The Windows build: 32-bit mingw-w64 to compile, Wine to run (wine32 runs the 32-bit
+# programs, wine64 the 64-bit Windows around them); the whole program also needs zlib for
+# Windows, Debian's source tools for wxWidgets and libpng, and a Song face standing in for
+# 宋体 under Wine.
+WINDOWS_PACKAGES := g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils \
-                        wixl msitools
+                        wixl msitools fonts-arphic-uming
 
 .PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot screenshot-windows \
         test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
@@ -31,12 +33,12 @@ test-windows:
 	cmake --build --preset mingw
 	ctest --preset mingw
 
-# The whole program for Windows, build/mingw-app/receipt.exe, its GUI tests, its installer
-# and its .zip, with wxWidgets built once per machine into a cache outside the repository
-# (scripts/build-wx-mingw, about 14 minutes on two cores).
+# The whole program for 32-bit Windows, build/mingw-app/receipt.exe, its GUI tests, its
+# installer and its .zip, with wxWidgets built once per machine into a cache outside the
+# repository (scripts/build-wx-mingw, about 14 minutes on two cores).
 windows-app-build:
 	scripts/install-deps $(WINDOWS_APP_PACKAGES)
-	cmake --preset mingw-app -DRECEIPT_MINGW_PREFIX="$$(scripts/build-wx-mingw)"
+	cmake --preset mingw-app -DRECEIPT_MINGW_PREFIX="$$(scripts/build-wx-mingw --arch i686)"
 	cmake --build --preset mingw-app
 
 # The Windows program started under Wine on a virtual display: its window must appear and
@@ -53,8 +55,8 @@ test-windows-app: windows-app-build
 # The installer and the portable .zip, named at the end.
 windows-release: windows-app-build
 	@version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/mingw-app/CMakeCache.txt); \
-	  echo "windows-release: build/mingw-app/norvessa-$$version-x64.msi"; \
-	  echo "windows-release: build/mingw-app/norvessa-$$version-x64.zip"
+	  echo "windows-release: build/mingw-app/norvessa-$$version-x86.msi"; \
+	  echo "windows-release: build/mingw-app/norvessa-$$version-x86.zip"
 
 build: deps
 	cmake --preset $(PRESET)

@@ -1,10 +1,11 @@
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64. The programs are linked
-# statically so they run without the compiler's DLLs, and run under Wine where the build
-# needs to run them (tests).
+# Cross-compiling for 32-bit Windows with Debian's mingw-w64: one program for every Windows
+# from 7 SP1 to 11, 32- and 64-bit alike (64-bit Windows runs it as it is). The programs are
+# linked statically so they run without the compiler's DLLs, and run under Wine where the
+# build needs to run them (tests).
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR x86)
 
-set(mingw_host x86_64-w64-mingw32)
+set(mingw_host i686-w64-mingw32)
 # The POSIX threading flavour: its C++ library has the whole of std::thread and friends.
 set(CMAKE_C_COMPILER ${mingw_host}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_host}-g++-posix)
@@ -24,7 +25,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# The header names Windows 7 (6.1) as the oldest system the programs need, so no Windows
+# in between refuses them and Windows lays their windows out as for a program of today.
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+    "-static -Wl,--major-os-version,6,--minor-os-version,1,--major-subsystem-version,6,--minor-subsystem-version,1")
 
 # Each build tree has its own Wine prefix, made on first use.
 get_filename_component(receipt_source_root ${CMAKE_CURRENT_LIST_DIR}/../.. ABSOLUTE)
