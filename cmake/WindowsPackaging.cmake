@@ -1,7 +1,7 @@
 # The Windows program as a shop installs it: an MSI (per machine, into Program Files) and a
 # portable .zip, both named after the version. `make windows-release` builds them.
 find_program(WIXL wixl REQUIRED)
-set(RECEIPT_WINDOWS_PACKAGE norvessa-${PROJECT_VERSION}-x64)
+set(RECEIPT_WINDOWS_PACKAGE norvessa-${PROJECT_VERSION}-x86)
 set(RECEIPT_MSI ${PROJECT_BINARY_DIR}/${RECEIPT_WINDOWS_PACKAGE}.msi)
 set(RECEIPT_ZIP ${PROJECT_BINARY_DIR}/${RECEIPT_WINDOWS_PACKAGE}.zip)
 
