@@ -8,7 +8,7 @@ BUILD_DIR := build/$(PRESET)
 # 宋体 under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils \
-                        wixl msitools fonts-arphic-uming
+                        wixl msitools fonts-arphic-gbsn00lp
 
 .PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot screenshot-windows \
         test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
