@@ -38,16 +38,23 @@ void CreateLabel(wxDialog& dialog, int id, const wxString& text, const wxPoint& 
   label->SetSize(size);
 }
 
+// Where a control goes in pixels. The template's height of a goods picker includes the
+// drop-down list; the closed control takes its natural height (-1).
+wxRect ControlRect(const ControlTemplate& control, const DialogUnits& units) {
+  const wxSize size = units.Size(control.rect);
+  return {units.Position(control.rect),
+          wxSize(size.x, control.kind == ControlKind::kGoodsPicker ? -1 : size.y)};
+}
+
 // Each control is created as a child of the dialog, which owns and destroys it.
 void CreateControl(wxDialog& dialog, const ControlTemplate& control, const DialogUnits& units) {
-  const wxPoint position = units.Position(control.rect);
-  const wxSize size = units.Size(control.rect);
+  const wxRect rect = ControlRect(control, units);
+  const wxPoint position = rect.GetPosition();
+  const wxSize size = rect.GetSize();
   const wxString text = ToWx(control.text);
   switch (control.kind) {
     case ControlKind::kGoodsPicker:
-      // The template's height includes the drop-down list; the closed control takes
-      // its natural height.
-      new wxChoice(&dialog, control.id, position, wxSize(size.x, -1));
+      new wxChoice(&dialog, control.id, position, size);
       return;
     case ControlKind::kButton:
       new wxButton(&dialog, control.id, text, position, size);
@@ -67,6 +74,17 @@ void CreateControl(wxDialog& dialog, const ControlTemplate& control, const Dialo
   }
 }
 
+// Puts every control back at its place in dialog units of the dialog's font as it is now,
+// and the client area with them. The controls are the dialog's children in template order.
+void PlaceFormWidgets(wxDialog& dialog) {
+  const DialogUnits units(dialog);
+  auto child = dialog.GetChildren().begin();
+  for (const ControlTemplate& control : DialogControls()) {
+    (*child++)->SetSize(ControlRect(control, units));
+  }
+  dialog.SetClientSize(units.Size(kDialogWidth, kDialogHeight));
+}
+
 }  // namespace
 
 void CreateFormWidgets(wxDialog& dialog) {
@@ -76,4 +94,8 @@ void CreateFormWidgets(wxDialog& dialog) {
   for (const ControlTemplate& control : DialogControls()) CreateControl(dialog, control, units);
   NameBoxesForAssistiveTechnology(dialog);
   dialog.SetClientSize(units.Size(kDialogWidth, kDialogHeight));
+  // Moved to a monitor of another scale, the toolkit gives every control its font at the
+  // new scale but leaves them where they were: the form is laid out again in dialog
+  // units of the new font. Handled here, the toolkit leaves the window's size to us.
+  dialog.Bind(wxEVT_DPI_CHANGED, [&dialog](wxDPIChangedEvent&) { PlaceFormWidgets(dialog); });
 }

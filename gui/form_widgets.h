@@ -5,5 +5,5 @@
 class wxDialog;
 
 // Gives `dialog` the form's font, creates and names the controls on it and sizes its
-// client area.
+// client area; lays them out again whenever the display's scale under the dialog changes.
 void CreateFormWidgets(wxDialog& dialog);
