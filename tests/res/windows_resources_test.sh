@@ -63,5 +63,35 @@ expect "manifest resource" "1 24 /* RT_MANIFEST */" "$listing"
 expect "common controls 6.0.0.0 asked for" \
   'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$object"
 
+# The manifest compiled in is the one below, as Windows reads it: each setting in the
+# namespace Windows looks for it in (one anywhere else is silently ignored), with its value.
+manifest=$(sed -n 's/^1 24 "\(.*\)"$/\1/p' "$rc_file")
+expect "manifest compiled in" "PerMonitorV2,PerMonitor" "$object"
+python3 - "$manifest" <<'MANIFEST' || fail "the manifest's settings"
+import sys
+import xml.etree.ElementTree as ElementTree
+
+asm = "{urn:schemas-microsoft-com:asm.v3}"
+compatibility = "{urn:schemas-microsoft-com:compatibility.v1}"
+settings = asm + "application/" + asm + "windowsSettings/"
+expected = [  # (what, path, attribute or None for the text, value)
+    ("DPI-aware on 7 to 8.1", settings + "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware", None, "true/pm"),
+    ("DPI-aware on 10 and 11", settings + "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness", None, "PerMonitorV2,PerMonitor"),
+    ("no elevation", asm + "trustInfo/" + asm + "security/" + asm + "requestedPrivileges/" + asm + "requestedExecutionLevel", "level", "asInvoker"),
+]
+for system, guid in [("7", "35138b9a-5d96-4fbd-8e2d-a2440225f93a"), ("8", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38"),
+                     ("8.1", "1f676c76-80e1-4239-95bb-83d0f6d0da78"), ("10 and 11", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a")]:
+    expected.append(("written for Windows " + system, compatibility + "compatibility/" + compatibility + "application/"
+                     + compatibility + "supportedOS[@Id='{" + guid + "}']", "Id", "{" + guid + "}"))
+root = ElementTree.parse(sys.argv[1]).getroot()
+failed = False
+for what, path, attribute, value in expected:
+    element = root.find(path)
+    found = None if element is None else (element.text if attribute is None else element.get(attribute))
+    print(("ok: " if found == value else "FAIL: ") + what + ": " + repr(found))
+    failed |= found != value
+sys.exit(1 if failed else 0)
+MANIFEST
+
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "PASS: the Windows resources"
