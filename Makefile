@@ -87,10 +87,13 @@ screenshot: build
 	xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
 	  sh -c '$(BUILD_DIR)/receipt & scripts/capture-window docs/screenshot.png; kill $$!'
 
-# Refreshes the README's picture of the Windows program, under Wine.
+# Refreshes the README's pictures of the Windows program, under Wine: at 150 % (144 DPI) and
+# at 100 % (96 DPI), which the Wine prefix keeps afterwards, as it was made.
 screenshot-windows: windows-app-build
-	xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-	  sh -c 'build/mingw-app/receipt-launcher & scripts/capture-window docs/screenshot-windows.png; kill $$!'
+	for scale in 144:docs/screenshot-windows-150.png 96:docs/screenshot-windows.png; do \
+	  RECEIPT_WINE_DPI=$${scale%%:*} xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+	    sh -c "build/mingw-app/receipt-launcher & scripts/capture-window $${scale#*:}; kill \$$!" || exit 1; \
+	done
 
 clean:
 	rm -rf build
