@@ -25,8 +25,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The header names Windows 7 (6.1) as the oldest system the programs need, so no Windows
-# in between refuses them and Windows lays their windows out as for a program of today.
+# The header asks for Windows 7 (6.1): anything newer and Windows 7 refuses to start the
+# programs; 6.0 or later makes Windows draw their window frames as for today's programs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT
     "-static -Wl,--major-os-version,6,--minor-os-version,1,--major-subsystem-version,6,--minor-subsystem-version,1")
 
