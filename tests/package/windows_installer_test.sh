@@ -2,10 +2,12 @@
 # The Windows installer as a shop owner runs it, in a Wine prefix of its own made afresh:
 # a quiet install puts the program into Program Files\Norvessa, a Start-menu shortcut and
 # an entry in the installed-programs list; the installed program starts and Esc ends it; a
-# quiet uninstall takes all three away again. Runs on the display it is given.
+# quiet uninstall takes all three away again. The installer and the portable .zip both
+# carry the third-party notices beside the program. Runs on the display it is given.
 # Usage: windows_installer_test.sh INSTALLER.msi VERSION WINE_PREFIX WINE_RUN SMOKE_TEST
+#                                  PORTABLE.zip
 set -euo pipefail
-msi=$1 version=$2 prefix=$3 wine_run=$4 smoke_test=$5
+msi=$1 version=$2 prefix=$3 wine_run=$4 smoke_test=$5 zip=$6
 
 fail() { echo "FAIL: $*"; exit 1; }
 wine() { "$wine_run" --prefix "$prefix" "$@"; }
@@ -32,6 +34,13 @@ uninstall_entry() {
 
 wine msiexec /i "$(realpath "$msi")" /qn || fail "msiexec /i ended with status $?"
 [ -f "$program_dir/receipt.exe" ] || fail "no receipt.exe in Program Files\\Norvessa"
+# The libraries' licences beside the program, installed and in the .zip alike.
+zip_files=$(python3 -c 'import sys, zipfile
+print(*zipfile.ZipFile(sys.argv[1]).namelist(), sep="\n")' "$zip")
+zip_folder=$(sed -n 's|/receipt\.exe$||p' <<<"$zip_files")
+[ -f "$program_dir/THIRD-PARTY-NOTICES.txt" ] &&
+  grep -qx "$zip_folder/THIRD-PARTY-NOTICES.txt" <<<"$zip_files" ||
+  fail "the installer or the .zip has no THIRD-PARTY-NOTICES.txt beside receipt.exe"
 shortcut=$(installed_shortcut)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut Norvessa.lnk"
 # A shortcut keeps its description as UTF-16.
