@@ -42,7 +42,9 @@ if(TARGET receipt)
   # Its documents, where Debian keeps them: the manual page receipt(1); the copyright file,
   # the changelog and the third-party notices (the libraries the program links and their
   # packages) in the package's documentation folder. The changelog and the manual page are
-  # compressed as Debian's tools do it: gzip -9n, without the file's name and time.
+  # compressed as Debian's tools do it: gzip -9n, without the file's name and time. A
+  # version without a Debian revision makes a native package, whose one changelog Debian
+  # names changelog.gz (changelog.Debian.gz is for a package of someone else's program).
   find_program(GZIP gzip REQUIRED)
   set(doc_dir ${PROJECT_BINARY_DIR}/doc)
   set(notices ${doc_dir}/THIRD-PARTY-NOTICES)

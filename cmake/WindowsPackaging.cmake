@@ -31,8 +31,8 @@ add_custom_command(
   COMMENT "Building the Windows installer ${RECEIPT_WINDOWS_PACKAGE}.msi"
   VERBATIM)
 
-# The .zip holds one folder: the program, how to connect the printer, with Windows line
-# ends for Notepad, and the third-party notices.
+# The .zip holds one folder: the program, the third-party notices and how to connect the
+# printer (PRINTERS.txt, with Windows line ends for Notepad).
 set(portable ${PROJECT_BINARY_DIR}/portable)
 configure_file(res/printers-windows.txt ${portable}/${RECEIPT_WINDOWS_PACKAGE}/PRINTERS.txt
                NEWLINE_STYLE CRLF)
