@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# What the Debian package holds: its control fields, exactly the program and its desktop
-# integration, a desktop entry and a metainfo file that the desktop's own validators accept
-# and that point at the installed program and icons.
+# What the Debian package holds: its control fields, exactly the program, its desktop
+# integration and its documents, a desktop entry and a metainfo file that the desktop's own
+# validators accept and that point at the installed program and icons.
 # Usage: package_contents_test.sh OUTPUT_DIR APP_ID VERSION  (OUTPUT_DIR from package_build.sh)
 set -euo pipefail
 output=$1
@@ -39,6 +39,10 @@ done
 {
   echo "./usr/bin/receipt"
   echo "./usr/share/applications/$app_id.desktop"
+  for doc in THIRD-PARTY-NOTICES changelog.gz copyright; do
+    echo "./usr/share/doc/norvessa/$doc"
+  done
+  echo "./usr/share/man/man1/receipt.1.gz"
   for size in "${icon_sizes[@]}"; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done

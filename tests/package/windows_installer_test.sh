@@ -4,12 +4,13 @@
 # Files\Norvessa (Program Files (x86) on 64-bit Windows), a Start-menu shortcut and an
 # entry in the installed-programs list; the installed program starts and Esc ends it; a
 # quiet uninstall takes all three away again. Given an earlier installer, that one is
-# installed first and the install must replace it in place. Runs on the display it is
+# installed first and the install must replace it in place. The installer and the portable
+# .zip both carry the third-party notices beside the program. Runs on the display it is
 # given.
 # Usage: windows_installer_test.sh INSTALLER.msi VERSION WINE_PREFIX WINE_RUN SMOKE_TEST
-#                                  [EARLIER_64_BIT_INSTALLER.msi]
+#                                  PORTABLE.zip [EARLIER_64_BIT_INSTALLER.msi]
 set -euo pipefail
-msi=$1 version=$2 prefix=$3 wine_run=$4 smoke_test=$5 earlier=${6:-}
+msi=$1 version=$2 prefix=$3 wine_run=$4 smoke_test=$5 zip=$6 earlier=${7:-}
 
 fail() { echo "FAIL: $*"; exit 1; }
 wine() { "$wine_run" --prefix "$prefix" "$@"; }
@@ -59,6 +60,13 @@ program_dir="$prefix/drive_c/$program_files/Norvessa"
 if [ -n "$earlier" ]; then
   [ ! -e "$earlier_dir" ] || fail "the earlier version's Program Files\\Norvessa is still there"
 fi
+# The libraries' licences beside the program, installed and in the .zip alike.
+zip_files=$(python3 -c 'import sys, zipfile
+print(*zipfile.ZipFile(sys.argv[1]).namelist(), sep="\n")' "$zip")
+zip_folder=$(sed -n 's|/receipt\.exe$||p' <<<"$zip_files")
+[ -f "$program_dir/THIRD-PARTY-NOTICES.txt" ] &&
+  grep -qx "$zip_folder/THIRD-PARTY-NOTICES.txt" <<<"$zip_files" ||
+  fail "the installer or the .zip has no THIRD-PARTY-NOTICES.txt beside receipt.exe"
 shortcut=$(installed_shortcut)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut Norvessa.lnk"
 # A shortcut keeps its description as UTF-16.
