@@ -167,6 +167,7 @@ class EventLoopTurns : public PrintProgress {
     last_turn_ = now;
     return now - pressed_ < stop_after_;
   }
+  void ShowProblem(std::string_view /*text*/) override {}
   void Finished() override {}
 
   void Pressed() { pressed_ = last_turn_ = std::chrono::steady_clock::now(); }
