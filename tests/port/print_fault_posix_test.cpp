@@ -236,20 +236,6 @@ TEST_F(PrintFaultTest, PaperOutIsWaitedOutAndTheRestFollows) {
   EXPECT_EQ(progress_.problems, (std::vector<std::string>{Utf8ToGbk("打印机缺纸，请装纸。"), ""}));
 }
 
-// Offline for good: the print waits, past the stall timeout, until the cashier stops it;
-// the message says why.
-TEST_F(PrintFaultTest, OfflineIsWaitedOutUntilCancelled) {
-  ScriptedFileSystem files;
-  files.script.push_back(ScriptedFileSystem::Accept(5));
-  for (int i = 0; i < 100000; ++i) files.script.push_back(ScriptedFileSystem::Fail(EIO));
-  files.statuses = {{0x08, 0}};   // not selected
-  progress_.waits_allowed = 400;  // 20 s
-  DevicePrinter printer({"/dev/lp0"}, kPrinterStallTimeout, &files);
-  EXPECT_EQ(Print(printer),
-            std::vector<std::string>{WriteFailed("打印已取消。打印机未联机，请检查电源和连线。")});
-  EXPECT_EQ(Hex(files.written), Hex(Receipt().substr(0, 5)));
-}
-
 // A receipt far larger than a pipe holds: the system takes it in parts.
 TEST_F(PrintFaultTest, RealShortWritesStillPrintTheWholeReceipt) {
   form_.SetText(IDC_CASHIER, std::string(size_t{256} * 1024, 'c'));

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "tests/port/port_test_files_posix.h"
@@ -217,20 +218,26 @@ TEST(DevicePrinterScriptTest, DoesNotLookFurtherThanADeviceItMayNotUse) {
           "/dev/lp0: 没有使用打印机的权限，请把收银员的账户加入 lp 组。（Permission denied）"));
 }
 
-// A printer whose port reports what is wrong with it: writes fail (the parallel port) or
-// take nothing (the USB printer) `stuck` times after `taken` bytes, then take the rest;
-// each reading of the status lines answers `lines` after `delay`.
+// A printer whose port reports what is wrong with it: after taking 3 bytes its writes fail
+// (the parallel port) or take nothing (the USB printer, `stuck_error` 0) `stuck` times,
+// then take the rest; each reading of the status lines answers `lines` after `delay`.
 struct ProblemCase {
   const char* name;
-  size_t taken;
   int stuck_error;
   int stuck;
   std::vector<StatusReading> lines;
-  std::chrono::milliseconds delay;
   int waits_allowed;
   const char* result;                 // "" when the whole receipt printed
   std::vector<std::string> problems;  // told to the watcher; "" when one was over
+  std::chrono::milliseconds delay;
 };
+
+ProblemCase Problem(const char* name, int stuck_error, int stuck, std::vector<StatusReading> lines,
+                    int waits_allowed, const char* result, std::vector<std::string> problems,
+                    std::chrono::milliseconds delay = {}) {
+  return {name,   stuck_error,         stuck, std::move(lines), waits_allowed,
+          result, std::move(problems), delay};
+}
 
 void PrintTo(const ProblemCase& row, std::ostream* out) {
   *out << row.name;
@@ -241,7 +248,7 @@ class DevicePrinterProblemTest : public testing::TestWithParam<ProblemCase> {};
 TEST_P(DevicePrinterProblemTest, WaitsOutPaperAndOfflineAndNamesTheProblem) {
   const ProblemCase& row = GetParam();
   ScriptedFileSystem files;
-  files.script.push_back(ScriptedFileSystem::Accept(ssize_t(row.taken)));
+  files.script.push_back(ScriptedFileSystem::Accept(3));
   for (int i = 0; i < row.stuck; ++i)
     files.script.push_back(row.stuck_error == 0 ? ScriptedFileSystem::Accept(0)
                                                 : ScriptedFileSystem::Fail(row.stuck_error));
@@ -254,7 +261,7 @@ TEST_P(DevicePrinterProblemTest, WaitsOutPaperAndOfflineAndNamesTheProblem) {
   const std::string receipt = "0123456789";
   const std::optional<std::string> result = port->Write(receipt, progress);
   EXPECT_EQ(result.value_or(""), Utf8ToGbk(row.result));
-  EXPECT_EQ(files.written, *row.result == '\0' ? receipt : receipt.substr(0, row.taken))
+  EXPECT_EQ(files.written, *row.result == '\0' ? receipt : receipt.substr(0, 3))
       << "the printer received more or less than the receipt";
   std::vector<std::string> told;
   std::ranges::transform(progress.problems, std::back_inserter(told), GbkToUtf8);
@@ -274,81 +281,25 @@ constexpr int kAsksFor11500ms = 6 + (11500 - 63) / 50;
 INSTANTIATE_TEST_SUITE_P(
     StatusLines, DevicePrinterProblemTest,
     testing::Values(
-        ProblemCase{"ParallelPaperOutThenTheRest",
-                    3,
-                    ENOSPC,
-                    300,
-                    {kPaperOut},
-                    0ms,
-                    kForever,
-                    "",
-                    {"打印机缺纸，请装纸。", ""}},
-        ProblemCase{"ParallelOfflineUntilCancelled",
-                    3,
-                    EIO,
-                    kForever,
-                    {kOffline},
-                    0ms,
-                    kUntilStopped,
-                    "打印已取消。打印机未联机，请检查电源和连线。",
-                    {"打印机未联机，请检查电源和连线。"}},
-        ProblemCase{"UsbPaperOutThenTheRest",
-                    3,
-                    0,
-                    400,
-                    {kPaperOut},
-                    0ms,
-                    kForever,
-                    "",
-                    {"打印机缺纸，请装纸。", ""}},
+        Problem("ParallelPaperOutThenTheRest", ENOSPC, 300, {kPaperOut}, kForever, "",
+                {"打印机缺纸，请装纸。", ""}),
+        Problem("ParallelOfflineUntilCancelled", EIO, kForever, {kOffline}, kUntilStopped,
+                "打印已取消。打印机未联机，请检查电源和连线。",
+                {"打印机未联机，请检查电源和连线。"}),
         // The answer takes seconds to come: the watcher is asked meanwhile, nothing written.
-        ProblemCase{"UsbSlowToSayOfflineThenTheRest",
-                    3,
-                    0,
-                    400,
-                    {kOffline},
-                    5000ms,
-                    kForever,
-                    "",
-                    {"打印机未联机，请检查电源和连线。", ""}},
-        ProblemCase{"ParallelErrorIsNotWaitedFor",
-                    3,
-                    EIO,
-                    kForever,
-                    {kError},
-                    0ms,
-                    kForever,
-                    "/dev/lp0: 打印机出错，请检查打印机。（Input/output error）",
-                    {"打印机出错，请检查打印机。"}},
-        ProblemCase{"UsbErrorStallsAndSaysSo",
-                    3,
-                    0,
-                    kForever,
-                    {kError},
-                    0ms,
-                    kForever,
-                    "/dev/lp0: 打印机 10 秒内没有接收任何数据。打印机出错，请检查打印机。",
-                    {"打印机出错，请检查打印机。"}},
+        Problem("UsbSlowToSayOfflineThenTheRest", 0, 400, {kOffline}, kForever, "",
+                {"打印机未联机，请检查电源和连线。", ""}, 5000ms),
+        Problem("ParallelErrorIsNotWaitedFor", EIO, kForever, {kError}, kForever,
+                "/dev/lp0: 打印机出错，请检查打印机。（Input/output error）",
+                {"打印机出错，请检查打印机。"}),
+        Problem("UsbErrorStallsAndSaysSo", 0, kForever, {kError}, kForever,
+                "/dev/lp0: 打印机 10 秒内没有接收任何数据。打印机出错，请检查打印机。",
+                {"打印机出错，请检查打印机。"}),
         // Paper out until 3 s, then no answer while the printer still takes nothing: the
         // stall limit counts from there, so 11.5 s after the start it has not run out.
-        ProblemCase{"UsbStallCountsFromTheEndOfTheProblem",
-                    3,
-                    0,
-                    kForever,
-                    {kPaperOut, kPaperOut, kNoAnswer},
-                    0ms,
-                    kAsksFor11500ms,
-                    "打印已取消。",
-                    {"打印机缺纸，请装纸。", ""}},
-        ProblemCase{"NoStatusLinesFailsAtOnce",
-                    3,
-                    ENOSPC,
-                    kForever,
-                    {},
-                    0ms,
-                    kForever,
-                    "/dev/lp0: 打印机缺纸，请装纸。（No space left on device）",
-                    {}}),
+        Problem("UsbStallCountsFromTheEndOfTheProblem", 0, kForever,
+                {kPaperOut, kPaperOut, kNoAnswer}, kAsksFor11500ms, "打印已取消。",
+                {"打印机缺纸，请装纸。", ""})),
     [](const testing::TestParamInfo<ProblemCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
