@@ -39,9 +39,18 @@ bool PrintProgressWindow::KeepWaiting() {
   return !cancelled_;
 }
 
+void PrintProgressWindow::ShowProblem(std::string_view text) {
+  problem_ = text;
+  if (window_ == nullptr) return;
+  text_->SetLabel(Text());
+  window_->Fit();
+}
+
 void PrintProgressWindow::Finished() {
   if (window_ != nullptr) window_->Destroy();
   window_ = nullptr;
+  text_ = nullptr;
+  problem_.clear();
   busy_.reset();
   waiting_since_.reset();
   cancelled_ = false;
@@ -54,8 +63,8 @@ void PrintProgressWindow::ShowWindow() {
                          wxCAPTION | wxCLOSE_BOX);
   window_->SetFont(form_.GetFont());
   auto* column = new wxBoxSizer(wxVERTICAL);
-  column->Add(new wxStaticText(window_, wxID_ANY, ToWx(kPrintingText)),
-              wxSizerFlags().Border(wxALL, 12));
+  text_ = new wxStaticText(window_, wxID_ANY, Text());
+  column->Add(text_, wxSizerFlags().Border(wxALL, 12));
   auto* cancel = new wxButton(window_, wxID_CANCEL, ToWx(kCancelText));
   column->Add(cancel, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12));
   window_->SetSizerAndFit(column);
@@ -64,4 +73,11 @@ void PrintProgressWindow::ShowWindow() {
   window_->CentreOnParent();
   window_->Show();
   cancel->SetFocus();
+}
+
+// "正在打印…", and on a line of its own what is wrong with the printer.
+wxString PrintProgressWindow::Text() const {
+  std::string text(kPrintingText);
+  if (!problem_.empty()) text += "\n" + problem_;
+  return ToWx(text);
 }

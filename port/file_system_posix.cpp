@@ -1,12 +1,18 @@
 #include <fcntl.h>
+#include <linux/lp.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <ctime>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 #include "port/file_system_posix.h"
 
@@ -47,6 +53,34 @@ class SigpipeGuard {
   bool blocked_ = false;
 };
 
+// The question itself, which may wait for the printer's answer; `fd` is closed before the
+// answer is given, so the port is free again by the time anyone hears it.
+StatusReading AskStatusLines(int fd) {
+  int lines = 0;
+  const StatusReading reading =
+      ioctl(fd, LPGETSTATUS, &lines) == 0 ? StatusReading{lines, 0} : StatusReading{0, errno};
+  close(fd);
+  return reading;
+}
+
+// Starts `work` on a thread of its own that takes none of the program's signals, and lets
+// it run to its end unwatched.
+template <class Work>
+int StartDetached(Work work) {
+  sigset_t all;
+  sigfillset(&all);
+  sigset_t previous;
+  pthread_sigmask(SIG_BLOCK, &all, &previous);
+  int error = 0;
+  try {
+    std::thread(std::move(work)).detach();
+  } catch (const std::system_error& failure) {
+    error = failure.code().value();
+  }
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  return error;
+}
+
 class PosixFileSystem : public FileSystem {
  public:
   int OpenForWriting(const char* path) override {
@@ -74,6 +108,22 @@ class PosixFileSystem : public FileSystem {
   }
 
   int Close(int fd) override { return close(fd); }
+
+  std::future<StatusReading> ReadStatusLines(int fd) override {
+    auto answer = std::make_shared<std::promise<StatusReading>>();
+    std::future<StatusReading> reading = answer->get_future();
+    const int own = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (own < 0) {
+      answer->set_value({0, errno});
+      return reading;
+    }
+    if (const int error =
+            StartDetached([own, answer] { answer->set_value(AskStatusLines(own)); })) {
+      close(own);
+      answer->set_value({0, error});
+    }
+    return reading;
+  }
 
   void Sleep(std::chrono::milliseconds duration) override {
     timespec remaining{static_cast<time_t>(duration.count() / 1000),

@@ -6,6 +6,14 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <future>
+
+// A printer port's answer when asked for the printer's status lines: the lines, or the
+// errno why it gave none (ENOTTY: a file or pipe, which has no such lines).
+struct StatusReading {
+  int lines = 0;
+  int error = 0;
+};
 
 class FileSystem {
  public:
@@ -27,6 +35,12 @@ class FileSystem {
   // time ran out, -1 on failure (poll(2)).
   virtual int WaitForRoom(int fd, std::chrono::milliseconds timeout) = 0;
   virtual int Close(int fd) = 0;
+  // Asks the port open as `fd` for the printer's status lines (LPGETSTATUS, linux/lp.h),
+  // away from the calling thread, which the answer never holds up: the USB printer driver
+  // passes the question on to the printer and may wait seconds for it. The question goes
+  // through a descriptor of its own, so `fd` may be closed at once; the port is let go
+  // once the answer has come. Nothing is written to the printer.
+  virtual std::future<StatusReading> ReadStatusLines(int fd) = 0;
 
   virtual void Sleep(std::chrono::milliseconds duration) = 0;
   virtual std::chrono::steady_clock::time_point Now() = 0;

@@ -1,29 +1,120 @@
 #include "port/printer_posix.h"
 
+#include <linux/lp.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <utility>
 
 #include "port/file_system_posix.h"
+#include "port/printer_problem.h"
+#include "port/printer_wait.h"
 #include "text/format.h"
+
+static_assert(kLinuxPaperOut == LP_POUTPA && kLinuxSelected == LP_PSELECD &&
+              kLinuxNoError == LP_PERRORP);
 
 namespace {
 
+// What the cashier reads for the errors a printer port meets, GBK.
+// 找不到打印机设备。
+constexpr std::string_view kNoDeviceText =
+    "\xD5\xD2\xB2\xBB\xB5\xBD\xB4\xF2\xD3\xA1\xBB\xFA\xC9\xE8\xB1\xB8\xA1\xA3";
+// 没有使用打印机的权限，请把收银员的账户加入 lp 组。
+constexpr std::string_view kNoPermissionText =
+    "\xC3\xBB\xD3\xD0\xCA\xB9\xD3\xC3\xB4\xF2\xD3\xA1\xBB\xFA\xB5\xC4\xC8\xA8\xCF\xDE\xA3\xAC"
+    "\xC7\xEB\xB0\xD1\xCA\xD5\xD2\xF8\xD4\xB1\xB5\xC4\xD5\xCB\xBB\xA7\xBC\xD3\xC8\xEB lp "
+    "\xD7\xE9\xA1\xA3";
+// 打印机正被占用，请稍后再试。
+constexpr std::string_view kBusyText =
+    "\xB4\xF2\xD3\xA1\xBB\xFA\xD5\xFD\xB1\xBB\xD5\xBC\xD3\xC3\xA3\xAC\xC7\xEB\xC9\xD4\xBA\xF3"
+    "\xD4\xD9\xCA\xD4\xA1\xA3";
+// 打印机未联机或出错，请检查电源和连线。
+constexpr std::string_view kOfflineOrErrorText =
+    "\xB4\xF2\xD3\xA1\xBB\xFA\xCE\xB4\xC1\xAA\xBB\xFA\xBB\xF2\xB3\xF6\xB4\xED\xA3\xAC\xC7\xEB"
+    "\xBC\xEC\xB2\xE9\xB5\xE7\xD4\xB4\xBA\xCD\xC1\xAC\xCF\xDF\xA1\xA3";
+// 打印中途打印机断开了连接，请检查连线和电源。
+constexpr std::string_view kGoneAwayText =
+    "\xB4\xF2\xD3\xA1\xD6\xD0\xCD\xBE\xB4\xF2\xD3\xA1\xBB\xFA\xB6\xCF\xBF\xAA\xC1\xCB\xC1\xAC"
+    "\xBD\xD3\xA3\xAC\xC7\xEB\xBC\xEC\xB2\xE9\xC1\xAC\xCF\xDF\xBA\xCD\xB5\xE7\xD4\xB4\xA1\xA3";
+// （ ）
+constexpr std::string_view kOpenBracket = "\xA3\xA8";
+constexpr std::string_view kCloseBracket = "\xA3\xA9";
+
 // The system's reason for an error number, untranslated (so it is plain ASCII, valid
 // GBK) whatever the user's locale.
-std::string Reason(int error) {
+std::string SystemWords(int error) {
   const char* text = strerrordesc_np(error);
   return text != nullptr ? text : Format("error %d", error);
 }
 
-std::string Failure(const std::string& path, int error) {
-  return path + ": " + Reason(error);
+// Why a receipt could not be written, or the port closed; empty where the system's own
+// words are all there is. The parallel port driver reports paper out as ENOSPC, offline
+// or error as EIO; a printer unplugged mid-receipt gives ENODEV, a reader gone EPIPE.
+std::string_view PrintingText(int error) {
+  switch (error) {
+    case ENOSPC:
+      return ProblemText(PrinterProblem::kPaperOut);
+    case EIO:
+      return kOfflineOrErrorText;
+    case ENODEV:
+    case ENXIO:
+    case EPIPE:
+      return kGoneAwayText;
+    case EBUSY:
+      return kBusyText;
+    default:
+      return {};
+  }
+}
+
+// Why the port could not be opened.
+std::string_view OpeningText(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return kNoDeviceText;
+    case EACCES:
+    case EPERM:
+      return kNoPermissionText;
+    default:
+      return PrintingText(error);
+  }
+}
+
+// "/dev/lp0: " and our text, the system's words following in brackets for whoever mends
+// the machine; the system's words alone where we have no text.
+std::string Failure(const std::string& path, std::string_view text, int error) {
+  std::string failure = path + ": ";
+  if (text.empty()) return failure + SystemWords(error);
+  failure += text;
+  failure += kOpenBracket;
+  failure += SystemWords(error);
+  failure += kCloseBracket;
+  return failure;
+}
+
+std::string OpeningFailure(const std::string& path, int error) {
+  return Failure(path, OpeningText(error), error);
 }
 
 // Errors meaning "no printer here", after which the next device is worth trying.
 bool MeansNoDevice(int error) {
   return error == ENOENT || error == ENODEV || error == ENXIO;
+}
+
+// Write errors the printer's state may explain: paper out, offline, error.
+bool MayBeProblem(int error) {
+  return error == ENOSPC || error == EIO;
+}
+
+// Answers of a port that has no status lines at all: a file, a pipe, a driver without the
+// call. Any other failure to answer (a USB printer that did not) may pass.
+bool MeansNoStatusLines(int error) {
+  return error == ENOTTY || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
 constexpr std::chrono::milliseconds kFirstBackoff{1};
@@ -44,33 +135,61 @@ class DevicePort : public PrinterPort {
 
  private:
   void WaitForRoom(std::chrono::milliseconds backoff);
-  std::string StallFailure() const;
+  void StartStateReading();
+  bool TakeStateReading(PrinterWait& wait);
+  std::string PrintingFailure(int error, std::optional<PrinterProblem> problem) const;
 
   FileSystem& files_;
   int fd_;
   std::string path_;
   std::chrono::milliseconds stall_timeout_;
+  std::future<StatusReading> reading_;  // valid while the printer's state is being read
+  bool has_status_lines_ = true;        // until the port says it has none
 };
 
 // Completes short writes, retries interrupted ones, waits while the printer has no room,
 // and gives up once it has accepted nothing for the stall timeout or `progress` says stop.
+// A failure the printer's state explains as paper out or offline is waited out like a
+// printer with no room, however long: the cashier can put it right, or stop the print.
 std::optional<std::string> DevicePort::Write(std::string_view bytes, PrintProgress& progress) {
   size_t done = 0;
-  auto last_progress = files_.Now();
+  PrinterWait wait(progress, stall_timeout_, files_.Now());
+  std::optional<int> unexplained;  // a failed write's error, until the state is read
   auto backoff = kFirstBackoff;
   while (done < bytes.size()) {
-    const ssize_t written = files_.Write(fd_, bytes.data() + done, bytes.size() - done);
-    if (written > 0) {
-      done += static_cast<size_t>(written);
-      last_progress = files_.Now();
-      backoff = kFirstBackoff;
-      continue;
+    if (TakeStateReading(wait) && unexplained) {
+      if (!wait.WaitingOutProblem()) return PrintingFailure(*unexplained, wait.Problem());
+      unexplained.reset();
     }
-    const int error = written < 0 ? errno : EAGAIN;
-    if (error == EINTR) continue;
-    if (error != EAGAIN && error != EWOULDBLOCK) return Failure(path_, error);
-    if (files_.Now() - last_progress >= stall_timeout_) return StallFailure();
-    if (!progress.KeepWaiting()) return std::string(kPrintCancelledReason);
+    // Nothing is written while the state is being read: the USB printer driver would hold
+    // the write until the printer has answered.
+    if (!reading_.valid()) {
+      const ssize_t written = files_.Write(fd_, bytes.data() + done, bytes.size() - done);
+      if (written > 0) {
+        done += static_cast<size_t>(written);
+        wait.TookBytes(files_.Now());
+        backoff = kFirstBackoff;
+        continue;
+      }
+      const int error = written < 0 ? errno : EAGAIN;
+      if (error == EINTR) continue;
+      if (error != EAGAIN && error != EWOULDBLOCK) {
+        // A problem being waited out goes on; else the printer's state may explain it.
+        if (!MayBeProblem(error) || (!wait.WaitingOutProblem() && !has_status_lines_))
+          return PrintingFailure(error, wait.Problem());
+        if (!wait.WaitingOutProblem()) {
+          unexplained = error;
+          StartStateReading();
+          continue;
+        }
+      }
+    }
+    if (!unexplained) {
+      if (std::optional<std::string> stalled = wait.Stalled(path_, files_.Now())) return stalled;
+      if (!reading_.valid() && has_status_lines_ && wait.StateDue(files_.Now()))
+        StartStateReading();
+    }
+    if (std::optional<std::string> cancelled = wait.AskWatcher()) return cancelled;
     WaitForRoom(backoff);
     backoff = std::min(backoff * 2, kLongestBackoff);
   }
@@ -83,19 +202,34 @@ void DevicePort::WaitForRoom(std::chrono::milliseconds backoff) {
   if (files_.WaitForRoom(fd_, backoff) != 0) files_.Sleep(backoff);
 }
 
-std::string DevicePort::StallFailure() const {
-  const auto ms = stall_timeout_.count();
-  const std::string span = ms % 1000 == 0
-                               ? Format("%lld seconds", static_cast<long long>(ms / 1000))
-                               : Format("%lld ms", static_cast<long long>(ms));
-  return path_ + ": the printer accepted nothing for " + span + " (offline or out of paper?)";
+void DevicePort::StartStateReading() {
+  reading_ = files_.ReadStatusLines(fd_);
+}
+
+// Hands the wait the answer of the state reading under way, once it has come; whether
+// it had.
+bool DevicePort::TakeStateReading(PrinterWait& wait) {
+  if (!reading_.valid() || reading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+    return false;
+  const StatusReading reading = reading_.get();
+  if (MeansNoStatusLines(reading.error)) has_status_lines_ = false;
+  wait.Reported(reading.error == 0 ? ProblemOfLinuxStatus(reading.lines) : std::nullopt,
+                files_.Now());
+  return true;
+}
+
+// The port's state, where it explains the error, says more than the error number.
+std::string DevicePort::PrintingFailure(int error, std::optional<PrinterProblem> problem) const {
+  const std::string_view text =
+      problem && MayBeProblem(error) ? ProblemText(*problem) : PrintingText(error);
+  return Failure(path_, text, error);
 }
 
 std::optional<std::string> DevicePort::Close() {
   if (fd_ < 0) return std::nullopt;
   const int result = files_.Close(fd_);
   fd_ = -1;
-  if (result != 0) return Failure(path_, errno);
+  if (result != 0) return PrintingFailure(errno, std::nullopt);
   return std::nullopt;
 }
 
@@ -114,7 +248,7 @@ PortOpening DevicePrinter::Open() {
     const int fd = files_->OpenForWriting(path.c_str());
     if (fd < 0) {
       const int error = errno;
-      errors += Failure(path, error);
+      errors += OpeningFailure(path, error);
       if (MeansNoDevice(error)) continue;
       break;
     }
@@ -132,12 +266,12 @@ PortOpening DevicePrinter::Open() {
 // second open is refused while a receipt is being written, and writes go to the end.
 std::optional<std::string> DevicePrinter::PrepareRegularFile(int fd, const std::string& path) {
   const int regular = files_->IsRegularFile(fd);
-  if (regular < 0) return Failure(path, errno);
+  if (regular < 0) return OpeningFailure(path, errno);
   if (regular == 0) return std::nullopt;
   if (files_->LockExclusive(fd) != 0) {
     const int error = errno;
-    return Failure(path, error == EWOULDBLOCK ? EBUSY : error);
+    return OpeningFailure(path, error == EWOULDBLOCK ? EBUSY : error);
   }
-  if (files_->SeekToEnd(fd) < 0) return Failure(path, errno);
+  if (files_->SeekToEnd(fd) < 0) return OpeningFailure(path, errno);
   return std::nullopt;
 }

@@ -1,16 +1,23 @@
 #include "port/printer_windows.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <ntddpar.h>
 
 #include <algorithm>
+#include <chrono>
 
+#include "port/printer_problem.h"
+#include "port/printer_wait.h"
 #include "text/format.h"
 #include "text/gbk.h"
 #include "text/wide_text_windows.h"
 
-namespace {
+static_assert(kParallelPaperEmpty == PARALLEL_PAPER_EMPTY &&
+              kParallelOffLine == PARALLEL_OFF_LINE && kParallelPowerOff == PARALLEL_POWER_OFF &&
+              kParallelNotConnected == PARALLEL_NOT_CONNECTED);
 
-constexpr ULONGLONG kStallTimeoutMs = kPrinterStallTimeout.count();
+namespace {
 
 // The system's text for an error code, in GBK like every text of the till. Asked for in
 // UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
@@ -55,24 +62,34 @@ class WindowsPort : public PrinterPort {
   WindowsPort& operator=(const WindowsPort&) = delete;
 
   // Completes short writes; while the printer takes nothing, asks `progress` between
-  // slices, and gives up once it has taken nothing for the stall time.
+  // slices, and gives up once it has taken nothing for the stall time. Paper out or
+  // offline, as the write or the port's status says, is waited out however long.
   std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override {
     size_t done = 0;
-    ULONGLONG last_progress = GetTickCount64();
+    PrinterWait wait(progress, kPrinterStallTimeout, Now());
     while (done < bytes.size()) {
       const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
       DWORD written = 0;
-      if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)) {
-        const DWORD error = GetLastError();
-        if (!SliceRanOut(error)) return device_ + ": " + Reason(error);
-      }
+      const DWORD error = WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)
+                              ? NO_ERROR
+                              : GetLastError();
       if (written > 0) {
         done += written;
-        last_progress = GetTickCount64();
+        wait.TookBytes(Now());
         continue;
       }
-      if (GetTickCount64() - last_progress >= kStallTimeoutMs) return StallFailure();
-      if (!progress.KeepWaiting()) return std::string(kPrintCancelledReason);
+      const bool failed = error != NO_ERROR && !SliceRanOut(error);
+      if (error == ERROR_OUT_OF_PAPER) {
+        wait.Reported(PrinterProblem::kPaperOut, Now());
+      } else if (failed && !wait.WaitingOutProblem()) {
+        if (has_status_lines_) ReadState(wait);
+        if (!wait.WaitingOutProblem()) return device_ + ": " + Reason(error);
+      }
+      if (std::optional<std::string> stalled = wait.Stalled(device_, Now())) return stalled;
+      if (has_status_lines_ && wait.StateDue(Now())) ReadState(wait);
+      if (std::optional<std::string> cancelled = wait.AskWatcher()) return cancelled;
+      // A failed write returns at once, without its slice of waiting.
+      if (failed) Sleep(static_cast<DWORD>(kLongestWaitBetweenAsks.count()));
     }
     return std::nullopt;
   }
@@ -86,13 +103,27 @@ class WindowsPort : public PrinterPort {
   }
 
  private:
-  std::string StallFailure() const {
-    return Format("%s: the printer accepted nothing for %llu seconds (offline or out of paper?)",
-                  device_.c_str(), kStallTimeoutMs / 1000);
+  static PrinterWait::TimePoint Now() { return std::chrono::steady_clock::now(); }
+
+  // The parallel port driver answers from the port's status lines without asking the
+  // printer anything, so this does not hold the form up. A port mapped to a shared
+  // printer, or a file standing in for one, has no such lines and is not asked again.
+  void ReadState(PrinterWait& wait) {
+    PAR_QUERY_INFORMATION status{};
+    DWORD returned = 0;
+    if (DeviceIoControl(handle_, IOCTL_PAR_QUERY_INFORMATION, nullptr, 0, &status, sizeof status,
+                        &returned, nullptr) &&
+        returned == sizeof status) {
+      wait.Reported(ProblemOfParallelStatus(status.Status), Now());
+    } else {
+      has_status_lines_ = false;
+      wait.Reported(std::nullopt, Now());
+    }
   }
 
   HANDLE handle_;
   std::string device_;
+  bool has_status_lines_ = true;  // until the port says it has none
 };
 
 }  // namespace

@@ -11,5 +11,5 @@ void PrintingFormTest::Open(const char* device) {
 }
 
 wxString PrintingFormTest::MissingPrinterReason() const {
-  return device_.string() + ": No such file or directory";
+  return device_.string() + wxString::FromUTF8(": 找不到打印机设备。（No such file or directory）");
 }

@@ -35,17 +35,19 @@
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_progress.h"
 #include "tests/support/typed_sale.h"
+#include "text/gbk.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
+// The messages, with the port's reason written readably (UTF-8).
 std::string NoPrinter(const std::string& reason) {
-  return std::string(kNoPrinterMessage) + "\n" + reason;
+  return std::string(kNoPrinterMessage) + "\n" + Utf8ToGbk(reason);
 }
 
 std::string WriteFailed(const std::string& reason) {
-  return std::string(kWriteFailedMessage) + "\n" + reason;
+  return std::string(kWriteFailedMessage) + "\n" + Utf8ToGbk(reason);
 }
 
 // A printer that lets `fault` happen once, right after the port has written `pieces`
@@ -132,16 +134,17 @@ class PrintFaultTest : public testing::Test {
 TEST_F(PrintFaultTest, MissingDeviceNamesEveryDeviceTried) {
   DevicePrinter printer({Path("lp0"), Path("usb-lp0")});
   EXPECT_EQ(Print(printer),
-            std::vector<std::string>{NoPrinter(Path("lp0") + ": No such file or directory; " +
-                                               Path("usb-lp0") + ": No such file or directory")});
+            std::vector<std::string>{
+                NoPrinter(Path("lp0") + ": 找不到打印机设备。（No such file or directory）; " +
+                          Path("usb-lp0") + ": 找不到打印机设备。（No such file or directory）")});
 }
 
 TEST_F(PrintFaultTest, SwitchedOffPrinterIsNoPrinter) {
   const std::string fifo = Path("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // nobody reads: opening it fails with ENXIO
   DevicePrinter printer({fifo});
-  EXPECT_EQ(Print(printer),
-            std::vector<std::string>{NoPrinter(fifo + ": No such device or address")});
+  EXPECT_EQ(Print(printer), std::vector<std::string>{NoPrinter(
+                                fifo + ": 找不到打印机设备。（No such device or address）")});
 }
 
 TEST_F(PrintFaultTest, BusyDeviceIsNoPrinterAndFreeAgainAfterwards) {
@@ -152,7 +155,8 @@ TEST_F(PrintFaultTest, BusyDeviceIsNoPrinterAndFreeAgainAfterwards) {
   ASSERT_NE(held.port, nullptr) << held.error;
   DevicePrinter printer({device});
   EXPECT_EQ(Print(printer),
-            std::vector<std::string>{NoPrinter(device + ": Device or resource busy")});
+            std::vector<std::string>{
+                NoPrinter(device + ": 打印机正被占用，请稍后再试。（Device or resource busy）")});
   EXPECT_EQ(held.port->Close(), std::nullopt);
   EXPECT_EQ(Print(printer), std::vector<std::string>{});
   EXPECT_EQ(ReadFileBytes(device), Receipt());
@@ -160,8 +164,8 @@ TEST_F(PrintFaultTest, BusyDeviceIsNoPrinterAndFreeAgainAfterwards) {
 
 TEST_F(PrintFaultTest, FullDeviceIsAFailedWrite) {
   DevicePrinter printer({"/dev/full"});
-  EXPECT_EQ(Print(printer),
-            std::vector<std::string>{WriteFailed("/dev/full: No space left on device")});
+  EXPECT_EQ(Print(printer), std::vector<std::string>{WriteFailed(
+                                "/dev/full: 打印机缺纸，请装纸。（No space left on device）")});
 }
 
 TEST_F(PrintFaultTest, PrinterGoingAwayMidReceiptIsAFailedWriteAndNoSignal) {
@@ -170,7 +174,9 @@ TEST_F(PrintFaultTest, PrinterGoingAwayMidReceiptIsAFailedWriteAndNoSignal) {
   ASSERT_GE(reader, 0);
   DevicePrinter device({fifo});
   FaultAfterPieces printer(device, 3, [&reader] { close(std::exchange(reader, -1)); });
-  EXPECT_EQ(Print(printer), std::vector<std::string>{WriteFailed(fifo + ": Broken pipe")});
+  EXPECT_EQ(Print(printer),
+            std::vector<std::string>{WriteFailed(
+                fifo + ": 打印中途打印机断开了连接，请检查连线和电源。（Broken pipe）")});
   EXPECT_EQ(reader, -1) << "the reader never went away";
 }
 
@@ -182,7 +188,7 @@ TEST_F(PrintFaultTest, StallPastTheTimeoutIsAFailedWrite) {
   DevicePrinter printer({fifo}, 200ms);
   EXPECT_EQ(Print(printer),
             std::vector<std::string>{WriteFailed(
-                fifo + ": the printer accepted nothing for 200 ms (offline or out of paper?)")});
+                fifo + ": 打印机 200 毫秒内没有接收任何数据，请检查是否缺纸、是否联机。")});
   close(reader);
 }
 
@@ -195,8 +201,7 @@ TEST_F(PrintFaultTest, StalledPrinterStoppedByTheCashierIsACancelledWrite) {
   ASSERT_NE(held, "");
   progress_.waits_allowed = 2;
   DevicePrinter printer({fifo});
-  EXPECT_EQ(Print(printer),
-            std::vector<std::string>{WriteFailed(std::string(kPrintCancelledReason))});
+  EXPECT_EQ(Print(printer), std::vector<std::string>{WriteFailed("打印已取消。")});
   EXPECT_EQ(progress_.asks, 3);
   EXPECT_TRUE(ReadToEnd(reader) == held) << "part of the receipt reached the printer";
   close(reader);
@@ -216,6 +221,19 @@ TEST_F(PrintFaultTest, ShortAndInterruptedWritesStillPrintTheWholeReceipt) {
   EXPECT_EQ(Print(printer), std::vector<std::string>{});
   EXPECT_EQ(Hex(files.written), Hex(receipt));
   EXPECT_TRUE(files.script.empty()) << "the receipt was shorter than the script";
+}
+
+// The parallel port out of paper part-way: its writes fail until paper is loaded, the
+// cashier is told, and the rest of the receipt follows, nothing of it twice.
+TEST_F(PrintFaultTest, PaperOutIsWaitedOutAndTheRestFollows) {
+  ScriptedFileSystem files;
+  files.script.push_back(ScriptedFileSystem::Accept(5));
+  for (int i = 0; i < 400; ++i) files.script.push_back(ScriptedFileSystem::Fail(ENOSPC));
+  files.statuses = {{0x38, 0}};  // paper out
+  DevicePrinter printer({"/dev/lp0"}, kPrinterStallTimeout, &files);
+  EXPECT_EQ(Print(printer), std::vector<std::string>{});
+  EXPECT_EQ(Hex(files.written), Hex(Receipt()));
+  EXPECT_EQ(progress_.problems, (std::vector<std::string>{Utf8ToGbk("打印机缺纸，请装纸。"), ""}));
 }
 
 // A receipt far larger than a pipe holds: the system takes it in parts.
@@ -350,7 +368,9 @@ TEST_F(PrintFaultTest, DeviceTheUserMayNotWriteIsNoPrinter) {
   EXPECT_EQ(WEXITSTATUS(status), 0)
       << "10: could not drop root, 11: lost the message, 12: a box changed, 13: a descriptor "
          "was left open";
-  EXPECT_EQ(shown, NoPrinter(device + ": Permission denied"));
+  EXPECT_EQ(shown,
+            NoPrinter(device +
+                      ": 没有使用打印机的权限，请把收银员的账户加入 lp 组。（Permission denied）"));
   EXPECT_EQ(ReadFileBytes(device), "");
 }
 

@@ -6,15 +6,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <ostream>
+#include <utility>
+#include <vector>
 
 #include "tests/port/port_test_files_posix.h"
 #include "tests/port/scripted_file_system_posix.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scripted_progress.h"
+#include "text/gbk.h"
 
 namespace {
 
@@ -62,8 +68,9 @@ TEST_F(DevicePrinterFileTest, NamesEveryMissingDeviceWithItsReason) {
   DevicePrinter printer({Path("lp0"), Path("usb-lp0")});
   PortOpening opening = printer.Open();
   EXPECT_EQ(opening.port, nullptr);
-  EXPECT_EQ(opening.error, Path("lp0") + ": No such file or directory; " + Path("usb-lp0") +
-                               ": No such file or directory");
+  EXPECT_EQ(opening.error,
+            Path("lp0") + Utf8ToGbk(": 找不到打印机设备。（No such file or directory）; ") +
+                Path("usb-lp0") + Utf8ToGbk(": 找不到打印机设备。（No such file or directory）"));
 }
 
 TEST_F(DevicePrinterFileTest, FallsBackToTheNextDeviceWhenOneIsMissing) {
@@ -85,7 +92,8 @@ TEST_F(DevicePrinterFileTest, RefusesASecondReceiptWhileOneIsBeingWritten) {
   ASSERT_NE(first.port, nullptr) << first.error;
   PortOpening second = printer.Open();
   EXPECT_EQ(second.port, nullptr);
-  EXPECT_EQ(second.error, path + ": Device or resource busy");
+  EXPECT_EQ(second.error,
+            path + Utf8ToGbk(": 打印机正被占用，请稍后再试。（Device or resource busy）"));
   EXPECT_EQ(first.port->Close(), std::nullopt);
   PortOpening third = printer.Open();
   EXPECT_NE(third.port, nullptr) << third.error;
@@ -95,7 +103,9 @@ TEST_F(DevicePrinterFileTest, ReportsAFullDevice) {
   DevicePrinter printer({"/dev/full"});
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
-  EXPECT_EQ(opening.port->Write("receipt", progress_), "/dev/full: No space left on device");
+  // /dev/full has no status lines to say why: the failure stands.
+  EXPECT_EQ(opening.port->Write("receipt", progress_),
+            Utf8ToGbk("/dev/full: 打印机缺纸，请装纸。（No space left on device）"));
 }
 
 TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
@@ -106,7 +116,8 @@ TEST_F(DevicePrinterFileTest, ReportsAReaderThatWentAwayAndLivesOn) {
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
   close(reader);
-  EXPECT_EQ(opening.port->Write("receipt", progress_), fifo + ": Broken pipe");
+  EXPECT_EQ(opening.port->Write("receipt", progress_),
+            fifo + Utf8ToGbk(": 打印中途打印机断开了连接，请检查连线和电源。（Broken pipe）"));
 }
 
 TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
@@ -119,7 +130,8 @@ TEST_F(DevicePrinterFileTest, GivesUpOnAPrinterThatStopsTakingBytes) {
   const std::string receipt(1 << 20, 'x');  // larger than any pipe's buffer
   const std::optional<std::string> error = opening.port->Write(receipt, progress_);
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(*error, fifo + ": the printer accepted nothing for 200 ms (offline or out of paper?)");
+  EXPECT_EQ(*error,
+            fifo + Utf8ToGbk(": 打印机 200 毫秒内没有接收任何数据，请检查是否缺纸、是否联机。"));
   close(reader);
 }
 
@@ -143,7 +155,7 @@ TEST(DevicePrinterScriptTest, WaitsWithoutSpinningThenGivesUp) {
   ASSERT_NE(port, nullptr);
   const std::optional<std::string> error = port->Write("receipt", progress);
   EXPECT_EQ(error,
-            "/dev/lp0: the printer accepted nothing for 10 seconds (offline or out of paper?)");
+            Utf8ToGbk("/dev/lp0: 打印机 10 秒内没有接收任何数据，请检查是否缺纸、是否联机。"));
   // Ten seconds of waiting in steps that grow to a tenth of a second: a couple of
   // hundred attempts at most, each followed by a wait.
   EXPECT_LT(files.writes, 250);
@@ -186,7 +198,8 @@ TEST(DevicePrinterScriptTest, StopsAtTheFirstFailure) {
   files.script = {ScriptedFileSystem::Accept(2), ScriptedFileSystem::Fail(EIO)};
   std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
   ASSERT_NE(port, nullptr);
-  EXPECT_EQ(port->Write("receipt", progress), "/dev/lp0: Input/output error");
+  EXPECT_EQ(port->Write("receipt", progress),
+            Utf8ToGbk("/dev/lp0: 打印机未联机或出错，请检查电源和连线。（Input/output error）"));
   EXPECT_EQ(files.written, "re");
   EXPECT_EQ(port->Close(), std::nullopt);
   port.reset();
@@ -199,7 +212,94 @@ TEST(DevicePrinterScriptTest, DoesNotLookFurtherThanADeviceItMayNotUse) {
   DevicePrinter printer({"/dev/lp0", "/dev/usb/lp0"}, 10s, &files);
   PortOpening opening = printer.Open();
   EXPECT_EQ(opening.port, nullptr);
-  EXPECT_EQ(opening.error, "/dev/lp0: Permission denied");
+  EXPECT_EQ(
+      opening.error,
+      Utf8ToGbk(
+          "/dev/lp0: 没有使用打印机的权限，请把收银员的账户加入 lp 组。（Permission denied）"));
 }
+
+// A printer whose port reports what is wrong with it: after taking 3 bytes its writes fail
+// (the parallel port) or take nothing (the USB printer, `stuck_error` 0) `stuck` times,
+// then take the rest; each reading of the status lines answers `lines` after `delay`.
+struct ProblemCase {
+  const char* name;
+  int stuck_error;
+  int stuck;
+  std::vector<StatusReading> lines;
+  int waits_allowed;
+  const char* result;                 // "" when the whole receipt printed
+  std::vector<std::string> problems;  // told to the watcher; "" when one was over
+  std::chrono::milliseconds delay;
+};
+
+ProblemCase Problem(const char* name, int stuck_error, int stuck, std::vector<StatusReading> lines,
+                    int waits_allowed, const char* result, std::vector<std::string> problems,
+                    std::chrono::milliseconds delay = {}) {
+  return {name,   stuck_error,         stuck, std::move(lines), waits_allowed,
+          result, std::move(problems), delay};
+}
+
+void PrintTo(const ProblemCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class DevicePrinterProblemTest : public testing::TestWithParam<ProblemCase> {};
+
+TEST_P(DevicePrinterProblemTest, WaitsOutPaperAndOfflineAndNamesTheProblem) {
+  const ProblemCase& row = GetParam();
+  ScriptedFileSystem files;
+  files.script.push_back(ScriptedFileSystem::Accept(3));
+  for (int i = 0; i < row.stuck; ++i)
+    files.script.push_back(row.stuck_error == 0 ? ScriptedFileSystem::Accept(0)
+                                                : ScriptedFileSystem::Fail(row.stuck_error));
+  files.statuses.assign(row.lines.begin(), row.lines.end());
+  files.status_delay = row.delay;
+  ScriptedProgress progress;
+  progress.waits_allowed = row.waits_allowed;
+  std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
+  ASSERT_NE(port, nullptr);
+  const std::string receipt = "0123456789";
+  const std::optional<std::string> result = port->Write(receipt, progress);
+  EXPECT_EQ(result.value_or(""), Utf8ToGbk(row.result));
+  EXPECT_EQ(files.written, *row.result == '\0' ? receipt : receipt.substr(0, 3))
+      << "the printer received more or less than the receipt";
+  std::vector<std::string> told;
+  std::ranges::transform(progress.problems, std::back_inserter(told), GbkToUtf8);
+  EXPECT_EQ(told, row.problems);
+  EXPECT_EQ(files.writes_while_reading, 0) << "a write waited for the printer's answer";
+}
+
+const StatusReading kPaperOut{0x38, 0};
+const StatusReading kOffline{0x08, 0};
+const StatusReading kError{0x10, 0};
+const StatusReading kNoAnswer{0, EIO};  // the USB printer did not answer the driver
+constexpr int kForever = 100000;        // writes the scripted printer allows
+constexpr int kUntilStopped = 400;      // asks: far past the stall timeout
+// Waits of 1, 2, 4 ... 32 ms, then of 50 ms: 235 asks take 11.5 s.
+constexpr int kAsksFor11500ms = 6 + (11500 - 63) / 50;
+
+INSTANTIATE_TEST_SUITE_P(
+    StatusLines, DevicePrinterProblemTest,
+    testing::Values(
+        Problem("ParallelPaperOutThenTheRest", ENOSPC, 300, {kPaperOut}, kForever, "",
+                {"打印机缺纸，请装纸。", ""}),
+        Problem("ParallelOfflineUntilCancelled", EIO, kForever, {kOffline}, kUntilStopped,
+                "打印已取消。打印机未联机，请检查电源和连线。",
+                {"打印机未联机，请检查电源和连线。"}),
+        // The answer takes seconds to come: the watcher is asked meanwhile, nothing written.
+        Problem("UsbSlowToSayOfflineThenTheRest", 0, 400, {kOffline}, kForever, "",
+                {"打印机未联机，请检查电源和连线。", ""}, 5000ms),
+        Problem("ParallelErrorIsNotWaitedFor", EIO, kForever, {kError}, kForever,
+                "/dev/lp0: 打印机出错，请检查打印机。（Input/output error）",
+                {"打印机出错，请检查打印机。"}),
+        Problem("UsbErrorStallsAndSaysSo", 0, kForever, {kError}, kForever,
+                "/dev/lp0: 打印机 10 秒内没有接收任何数据。打印机出错，请检查打印机。",
+                {"打印机出错，请检查打印机。"}),
+        // Paper out until 3 s, then no answer while the printer still takes nothing: the
+        // stall limit counts from there, so 11.5 s after the start it has not run out.
+        Problem("UsbStallCountsFromTheEndOfTheProblem", 0, kForever,
+                {kPaperOut, kPaperOut, kNoAnswer}, kAsksFor11500ms, "打印已取消。",
+                {"打印机缺纸，请装纸。", ""})),
+    [](const testing::TestParamInfo<ProblemCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

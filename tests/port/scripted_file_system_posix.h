@@ -1,10 +1,14 @@
-// A file system whose writes follow a script, on a clock that moves only when the port
-// waits: short writes, interruptions, a printer with no room, without real devices.
+// A file system whose writes and status lines follow a script, on a clock that moves only
+// when the port waits: short writes, interruptions, a printer with no room, out of paper
+// or slow to say so, without real devices.
 #pragma once
 
 #include <cerrno>
 #include <deque>
+#include <future>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "port/file_system_posix.h"
 
@@ -25,6 +29,13 @@ class ScriptedFileSystem : public FileSystem {
   int waits = 0;  // waits for room and sleeps, together
   int closes = 0;
 
+  // What each reading of the status lines answers, in order, the last one again and
+  // again; none: the port has no status lines (ENOTTY, as a file or a pipe).
+  std::deque<StatusReading> statuses;
+  std::chrono::milliseconds status_delay{0};  // how long each answer takes to come
+  int status_reads = 0;
+  int writes_while_reading = 0;  // writes tried before the status lines were answered
+
   int OpenForWriting(const char*) override {
     if (open_error != 0) return Error(open_error);
     return kFd;
@@ -37,6 +48,7 @@ class ScriptedFileSystem : public FileSystem {
     // A port that keeps trying without waiting would never let the clock move; fail
     // loudly instead of hanging the test.
     if (++writes > 100000) return Error(EIO);
+    if (reading_) ++writes_while_reading;
     Step step = script.empty() ? Accept(static_cast<ssize_t>(size)) : script.front();
     if (!script.empty()) script.pop_front();
     if (step.accept < 0) return Error(step.error);
@@ -47,7 +59,7 @@ class ScriptedFileSystem : public FileSystem {
 
   int WaitForRoom(int, std::chrono::milliseconds timeout) override {
     ++waits;
-    now_ += timeout;
+    PassTime(timeout);
     return 0;
   }
   int Close(int) override {
@@ -56,15 +68,37 @@ class ScriptedFileSystem : public FileSystem {
   }
   void Sleep(std::chrono::milliseconds duration) override {
     ++waits;
-    now_ += duration;
+    PassTime(duration);
+  }
+  std::future<StatusReading> ReadStatusLines(int) override {
+    ++status_reads;
+    const StatusReading answer = statuses.empty() ? StatusReading{0, ENOTTY} : statuses.front();
+    if (statuses.size() > 1) statuses.pop_front();
+    reading_.emplace(Reading{{}, answer, now_ + status_delay});
+    std::future<StatusReading> future = reading_->promise.get_future();
+    PassTime({});
+    return future;
   }
   std::chrono::steady_clock::time_point Now() override { return now_; }
 
  private:
+  struct Reading {
+    std::promise<StatusReading> promise;
+    StatusReading answer;
+    std::chrono::steady_clock::time_point due;
+  };
+  void PassTime(std::chrono::milliseconds duration) {
+    now_ += duration;
+    if (!reading_ || now_ < reading_->due) return;
+    reading_->promise.set_value(reading_->answer);
+    reading_.reset();
+  }
+
   static constexpr int kFd = 42;
   static int Error(int error) {
     errno = error;
     return -1;
   }
   std::chrono::steady_clock::time_point now_{};
+  std::optional<Reading> reading_;  // the reading not answered yet
 };

@@ -10,6 +10,7 @@
 #include "form/control_ids.h"
 #include "form/item_row.h"
 #include "form/sale_reading.h"
+#include "port/printer_problem.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scripted_progress.h"
@@ -25,6 +26,8 @@ struct MessageCase {
 };
 
 TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
+  const std::string cancelled_out_of_paper = CancelledReason(PrinterProblem::kPaperOut);
+  const std::string stalled = StallReason("LPT1", kPrinterStallTimeout, std::nullopt);
   for (const MessageCase& each : {
            MessageCase{kNoItemsMessage, "请输入列表项目！"},
            MessageCase{kNoCashierMessage, "请输入收银员信息！"},
@@ -33,6 +36,8 @@ TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
            MessageCase{kWriteFailedMessage, "打印机写入失败，小票可能不完整！"},
            MessageCase{kAmountOutOfRangeMessage, "金额超出范围，无法打印！"},
            MessageCase{kPrintCancelledReason, "打印已取消。"},
+           MessageCase{cancelled_out_of_paper, "打印已取消。打印机缺纸，请装纸。"},
+           MessageCase{stalled, "LPT1: 打印机 10 秒内没有接收任何数据，请检查是否缺纸、是否联机。"},
        }) {
     EXPECT_EQ(each.message, Utf8ToGbk(each.readable)) << each.readable;
   }
