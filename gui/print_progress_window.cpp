@@ -32,6 +32,7 @@ bool PrintProgressWindow::KeepWaiting() {
   const auto now = std::chrono::steady_clock::now();
   if (!waiting_since_) {
     waiting_since_ = now;
+    form_disabled_.emplace();
     busy_.emplace();
   }
   if (window_ == nullptr && now - *waiting_since_ >= kShowAfter) ShowWindow();
@@ -43,12 +44,13 @@ void PrintProgressWindow::Finished() {
   if (window_ != nullptr) window_->Destroy();
   window_ = nullptr;
   busy_.reset();
+  form_disabled_.reset();
   waiting_since_.reset();
   cancelled_ = false;
 }
 
-// The caller keeps the rest of the form disabled, so this is the one window that takes
-// input. Its button has the cancel ID, which Esc and the close box press too.
+// The form is disabled meanwhile, so this is the one window that takes input. Its button has the
+// cancel ID, which Esc and the close box press too.
 void PrintProgressWindow::ShowWindow() {
   window_ = new wxDialog(&form_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                          wxCAPTION | wxCLOSE_BOX);

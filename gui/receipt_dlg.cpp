@@ -3,7 +3,6 @@
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include <algorithm>
 #include <ctime>
@@ -76,10 +75,8 @@ void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
 }
 
-// The print lets events run while the printer waits: nothing on the form may start
-// another one, or end the form, until it is over.
+// While the printer waits, the watcher keeps the form from taking input (m_progress).
 void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
-  const wxWindowDisabler form_disabled;
   m_print.OnPrint();
 }
 
