@@ -75,9 +75,13 @@ void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
 }
 
-// While the printer waits, the watcher keeps the form from taking input (m_progress).
+// The print starts once the press is over. A press through the accessibility layer (a
+// screen reader's or an automation tool's "click") arrives while the layer's bridge is
+// handling that request, and the bridge takes no other until the handler returns: the
+// whole print, with its message, would go unheard by it. While the printer waits, the
+// watcher keeps the form from taking input (m_progress).
 void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
-  m_print.OnPrint();
+  CallAfter([this] { m_print.OnPrint(); });
 }
 
 void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {
