@@ -1,12 +1,11 @@
 """What a screen reader says as a blind cashier uses the form: Orca (with speech-dispatcher
 on a silent sound device) and the running program on one accessibility bus; the keyboard
 goes round the form with Tab, then presses 打印 on the empty form and OK on its message.
-After each key, what Orca said (its debug log's "SPEECH OUTPUT" lines, less its echo of the
-key) must match that key's row of the table.
+What Orca says (its debug log's "SPEECH OUTPUT" lines, less its echo of each key) must be,
+in order, the phrases of the table's rows.
 Run on a display and a session bus (the test runs it under xvfb-run and dbus-run-session).
 Usage: /usr/bin/python3 screen_reader_posix_test.py PROGRAM
 """
-import itertools
 import os
 import re
 import shutil
@@ -66,11 +65,16 @@ class OrcaLog:
 
     def wait_for(self, phrase, seconds=60):
         """What Orca says until it says `phrase`."""
+        heard = self.said_within(phrase, seconds)
+        if phrase not in heard:
+            sys.exit(f"FAIL: Orca never said {phrase!r} (heard {heard})")
+        return heard
+
+    def said_within(self, phrase, seconds):
+        """What Orca says until it says `phrase`, or for `seconds`."""
         heard = []
         deadline = time.monotonic() + seconds
-        while phrase not in heard:
-            if time.monotonic() > deadline:
-                sys.exit(f"FAIL: Orca never said {phrase!r} (heard {heard})")
+        while phrase not in heard and time.monotonic() < deadline:
             time.sleep(0.2)
             heard += self.new_phrases()
         return heard
@@ -107,11 +111,6 @@ def pattern(phrase):
     return escaped
 
 
-def keyboard_window():
-    return subprocess.run(["xdotool", "getwindowfocus"], capture_output=True,
-                          text=True).stdout.strip()
-
-
 def message_window(pid, form, seconds=30):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -124,10 +123,19 @@ def message_window(pid, form, seconds=30):
     sys.exit("FAIL: 打印 showed no message")
 
 
-def check(log, pid, form):
+def stop(orca):
+    """Ends Orca, which writes out the last of its log as it goes."""
+    orca.terminate()
+    try:
+        orca.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        orca.kill()
+
+
+def check(log, pid, form, orca):
     """Presses the table's keys. With no window manager here, the test hands the keyboard
-    to the message when it appears, and back to the form when it is gone if the form did
-    not take it, as a window manager would."""
+    to the message when it appears, and back to the form when it is gone if the form has
+    not taken it back by then, as a window manager would."""
     heard = []
     for key, _ in EXPECTED:
         subprocess.run(["xdotool", "key", key], check=True)
@@ -135,13 +143,20 @@ def check(log, pid, form):
         if key == "space":
             activate(message_window(pid, form))
             heard += log.wait_for("请输入列表项目！")
-        elif key == "Return" and keyboard_window() != form:
-            activate(form)
-    heard = [phrase for phrase in heard + log.until_quiet()
+        elif key == "Return":
+            heard += log.said_within("Norvessa frame.", 5)
+            if "Norvessa frame." not in heard:
+                activate(form)
+    # Orca writes its log a block at a time: one more move makes it write out the last
+    # step's lines (what it says about that move is not checked).
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+    heard += log.until_quiet()
+    stop(orca)
+    heard = [phrase for phrase in heard + log.new_phrases()
              if phrase.strip().lower() not in ECHOES]
     expected = [phrase for _, phrases in EXPECTED for phrase in phrases]
-    for index, (wanted, phrase) in enumerate(itertools.zip_longest(expected, heard)):
-        if wanted is None or phrase is None or not re.fullmatch(pattern(wanted), phrase):
+    for index, (wanted, phrase) in enumerate(zip(expected, heard + [None] * len(expected))):
+        if phrase is None or not re.fullmatch(pattern(wanted), phrase):
             print(f"FAIL: phrase {index + 1}: Orca said {phrase!r}, expected {wanted!r}")
             print(f"Orca said: {heard}")
             return False
@@ -169,7 +184,10 @@ def main(program):
         activate(window)
         log.wait_for("收银员： text.")
         log.until_quiet()
-        if not check(log, processes[0].pid, window):
+        if not check(log, processes[0].pid, window, processes[1]):
+            kept = os.path.abspath("screen_reader_orca.log")
+            shutil.copy(log.path, kept)
+            print(f"Orca's log: {kept}")
             return 1
         print(f"PASS: Orca read all {len(EXPECTED)} steps as expected")
         return 0
