@@ -107,7 +107,9 @@ bool AnnounceFocusOnce(GtkWidget* widget) {
 bool SetAccessibleName(wxWindow& box, const wxString& name, wxWindow* label) {
   GtkWidget* widget = box.GetHandle();
   GtkWidget* focus_taker = FocusTaker(widget);
-  return Name(widget, name) && (focus_taker == nullptr || Name(focus_taker, name)) &&
-         AnnounceFocusOnce(focus_taker != nullptr ? focus_taker : widget) &&
-         (label == nullptr || Tie(widget, label->GetHandle()));
+  const bool named = Name(widget, name) && (focus_taker == nullptr || Name(focus_taker, name));
+  const bool tied = label == nullptr || Tie(widget, label->GetHandle());
+  // Each on its own: a box whose notices could not be put right still has its name.
+  const bool announced_once = AnnounceFocusOnce(focus_taker != nullptr ? focus_taker : widget);
+  return named && tied && announced_once;
 }
