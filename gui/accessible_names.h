@@ -10,6 +10,6 @@ class wxWindow;
 void NameBoxesForAssistiveTechnology(const wxWindow& dialog);
 
 // Each system's part: gives `box` the name `name` and, when `label` is not null, ties the
-// two so the reader can go from the box to its label and back. False when the system
-// refused either.
+// two so the reader can go from the box to its label and back; where the system would
+// announce one focus move twice, it sees to one notice. False when the system refused any.
 bool SetAccessibleName(wxWindow& box, const wxString& name, wxWindow* label);

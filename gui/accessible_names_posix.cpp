@@ -44,11 +44,72 @@ bool Tie(GtkWidget* widget, GtkWidget* label) {
          atk_object_add_relationship(tied, ATK_RELATION_LABEL_FOR, named) != FALSE;
 }
 
+// GTK tells of every focus move twice: the widget's own notice as it takes the focus, and
+// its focus tracker's, two idle turns later, once the tracker has recorded the widget as
+// focused (only then does a widget other than an entry report the focused state).
+//
+// A text box selects its text as it takes the focus, and those notices come between the
+// two: a screen reader drops the first focus notice as a repeat of the second and reads
+// the selection instead of the box ("2026-12-09 selected"). For a text box the first
+// notice is the one to keep: the tracker announces the last widget that took the focus
+// unless it is a redundant object, so after each move into a text box it is told that this
+// stand-in took it, and announces nothing.
+//
+// Not so when the box takes the focus as its window is activated: a screen reader ignores
+// the box's notice as coming from a window not yet active, and the tracker's, after the
+// window's, is the one it hears.
+bool IsWindowActivation() {
+  GdkEvent* current = gtk_get_current_event();
+  const bool activation = current != nullptr && current->type == GDK_FOCUS_CHANGE;
+  if (current != nullptr) gdk_event_free(current);
+  return activation;
+}
+
+void PointTrackerAtStandIn(GtkWidget* /*entry*/, GdkEvent* event, gpointer stand_in) {
+  if (event->type == GDK_FOCUS_CHANGE && event->focus_change.in != 0 && !IsWindowActivation())
+    g_signal_emit_by_name(stand_in, "event-after", event);
+}
+
+// The stand-in lives as long as the form's window.
+GtkWidget* TrackerStandIn(GtkWidget* window) {
+  constexpr const char* kKey = "receipt-focus-tracker-stand-in";
+  auto* stand_in = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(window), kKey));
+  if (stand_in != nullptr) return stand_in;
+  stand_in = gtk_label_new(nullptr);
+  g_object_ref_sink(stand_in);
+  g_object_set_data_full(G_OBJECT(window), kKey, stand_in, g_object_unref);
+  AtkObject* accessible = gtk_widget_get_accessible(stand_in);
+  atk_object_set_role(accessible, ATK_ROLE_REDUNDANT_OBJECT);
+  return atk_object_get_role(accessible) == ATK_ROLE_REDUNDANT_OBJECT ? stand_in : nullptr;
+}
+
+// For a goods picker's button the tracker's notice is the one to keep: the button's own
+// comes before it reports the focused state. The accessibility layer's own handler is the
+// one on the button's focus-in without data.
+bool SilenceOwnFocusNotice(GtkWidget* button) {
+  const guint focus_in = g_signal_lookup("focus-in-event", GTK_TYPE_WIDGET);
+  return g_signal_handlers_block_matched(
+             button, static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_DATA),
+             focus_in, 0, nullptr, nullptr, nullptr) == 1;
+}
+
+bool AnnounceFocusOnce(GtkWidget* widget) {
+  if (!GTK_IS_ENTRY(widget)) return SilenceOwnFocusNotice(widget);
+  GtkWidget* window = gtk_widget_get_toplevel(widget);
+  GtkWidget* stand_in = GTK_IS_WINDOW(window) ? TrackerStandIn(window) : nullptr;
+  if (stand_in != nullptr)
+    g_signal_connect(widget, "event-after", G_CALLBACK(PointTrackerAtStandIn), stand_in);
+  return stand_in != nullptr;
+}
+
 }  // namespace
 
 bool SetAccessibleName(wxWindow& box, const wxString& name, wxWindow* label) {
   GtkWidget* widget = box.GetHandle();
   GtkWidget* focus_taker = FocusTaker(widget);
-  return Name(widget, name) && (focus_taker == nullptr || Name(focus_taker, name)) &&
-         (label == nullptr || Tie(widget, label->GetHandle()));
+  const bool named = Name(widget, name) && (focus_taker == nullptr || Name(focus_taker, name));
+  const bool tied = label == nullptr || Tie(widget, label->GetHandle());
+  // Each on its own: a box whose notices could not be put right still has its name.
+  const bool announced_once = AnnounceFocusOnce(focus_taker != nullptr ? focus_taker : widget);
+  return named && tied && announced_once;
 }

@@ -20,10 +20,23 @@ constexpr std::string_view kPrintingText = "\xD5\xFD\xD4\xDA\xB4\xF2\xD3\xA1\xA1
 // 取消
 constexpr std::string_view kCancelText = "\xC8\xA1\xCF\xFB";
 
-// Runs whatever the toolkit has pending: input, timers, calls posted to the windows. Also
-// from inside another yield, where the application's own Yield would do nothing.
+// A screen reader asks in series, each question sent once the last is answered; the
+// events keep running while the next one comes within this, so a whole series is answered
+// at one question from the port, not one answer per wait on the printer (up to 50 ms).
+constexpr unsigned long kQuietAfterMs = 5;
+// ... but no longer than this, so the print goes on and a press of "取消" takes effect.
+constexpr std::chrono::milliseconds kLongestTurn{50};
+
+// Runs whatever the toolkit has pending: input, timers, calls posted to the windows, the
+// accessibility layer's questions; then whatever comes on their heels. Also from inside
+// another yield, where the application's own Yield would do nothing.
 void RunPendingEvents() {
-  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_ALL);
+  wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+  if (loop == nullptr) return;
+  const auto end = std::chrono::steady_clock::now() + kLongestTurn;
+  do {
+    loop->YieldFor(wxEVT_CATEGORY_ALL);
+  } while (std::chrono::steady_clock::now() < end && loop->DispatchTimeout(kQuietAfterMs) > 0);
 }
 
 }  // namespace
@@ -32,6 +45,7 @@ bool PrintProgressWindow::KeepWaiting() {
   const auto now = std::chrono::steady_clock::now();
   if (!waiting_since_) {
     waiting_since_ = now;
+    form_disabled_.emplace();
     busy_.emplace();
   }
   if (window_ == nullptr && now - *waiting_since_ >= kShowAfter) ShowWindow();
@@ -52,12 +66,13 @@ void PrintProgressWindow::Finished() {
   text_ = nullptr;
   problem_.clear();
   busy_.reset();
+  form_disabled_.reset();
   waiting_since_.reset();
   cancelled_ = false;
 }
 
-// The caller keeps the rest of the form disabled, so this is the one window that takes
-// input. Its button has the cancel ID, which Esc and the close box press too.
+// The form is disabled meanwhile, so this is the one window that takes input. Its button has the
+// cancel ID, which Esc and the close box press too.
 void PrintProgressWindow::ShowWindow() {
   window_ = new wxDialog(&form_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                          wxCAPTION | wxCLOSE_BOX);

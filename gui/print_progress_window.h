@@ -32,9 +32,13 @@ class PrintProgressWindow : public PrintProgress {
 
   wxWindow& form_;
   std::optional<std::chrono::steady_clock::time_point> waiting_since_;
-  std::optional<wxBusyCursor> busy_;  // from the first wait to the end of the print
-  wxDialog* window_ = nullptr;        // owned by the form once shown
-  wxStaticText* text_ = nullptr;      // the window's text, while shown
-  std::string problem_;               // GBK, empty while nothing is reported wrong
+  // From the first wait to the end of the print, when the toolkit's events run: the form
+  // takes no input (nothing may start another print or end the form) and shows it is busy.
+  // The checks before a print run with the form enabled, so their focus moves hold.
+  std::optional<wxWindowDisabler> form_disabled_;
+  std::optional<wxBusyCursor> busy_;
+  wxDialog* window_ = nullptr;    // owned by the form once shown
+  wxStaticText* text_ = nullptr;  // the window's text, while shown
+  std::string problem_;           // GBK, empty while nothing is reported wrong
   bool cancelled_ = false;
 };

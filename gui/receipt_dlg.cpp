@@ -3,7 +3,6 @@
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include <algorithm>
 #include <ctime>
@@ -76,11 +75,13 @@ void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
   m_total.OnTotal();
 }
 
-// The print lets events run while the printer waits: nothing on the form may start
-// another one, or end the form, until it is over.
+// The print starts once the press is over. A press through the accessibility layer (a
+// screen reader's or an automation tool's "click") arrives while the layer's bridge is
+// handling that request, and the bridge takes no other until the handler returns: the
+// whole print, with its message, would go unheard by it. While the printer waits, the
+// watcher keeps the form from taking input (m_progress).
 void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
-  const wxWindowDisabler form_disabled;
-  m_print.OnPrint();
+  CallAfter([this] { m_print.OnPrint(); });
 }
 
 void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {

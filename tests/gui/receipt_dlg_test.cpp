@@ -14,6 +14,7 @@
 #include "form/dialog_template.h"
 #include "form/item_row.h"
 #include "tests/gui/gui_driver.h"
+#include "tests/gui/modal_expectations.h"
 #include "text/gbk.h"
 
 namespace {
@@ -153,6 +154,58 @@ TEST_F(ReceiptDlgTest, EnterOnAButtonPressesIt) {
   EXPECT_TRUE(dialog_->IsShown());
   EXPECT_EQ(wxWindow::FindFocus(), total);
 }
+
+// A sale that 打印 refuses: row 1 (绿豆 when it has a quantity), the cashier, the amount
+// received; the message and the box the cashier is sent to.
+struct RefusalFocusCase {
+  const char* name;
+  const char* quantity;
+  const char* price;
+  const char* cashier;
+  const char* received;
+  const char* message;
+  int focus;
+};
+
+class RefusalFocusTest : public ReceiptDlgTest,
+                         public testing::WithParamInterface<RefusalFocusCase> {};
+
+// After the message the keyboard is in the box to correct: what is typed next lands there.
+TEST_P(RefusalFocusTest, SendsTheKeyboardToTheBoxToCorrect) {
+  const RefusalFocusCase& refusal = GetParam();
+  const ItemRow& row = kItemRows[0];
+  if (*refusal.quantity != '\0') Find<wxChoice>(row.goods)->SetSelection(0);
+  dialog_->SetText(row.quantity, refusal.quantity);
+  dialog_->SetText(row.price, refusal.price);
+  dialog_->SetText(IDC_CASHIER, refusal.cashier);
+  dialog_->SetText(IDC_RECEIVED, refusal.received);
+  std::vector<wxString> shown;
+  wxTEST_DIALOG(driver_.Click(Find<wxButton>(IDC_PRINT)), ExpectMessage(&shown));
+  EXPECT_EQ(shown, std::vector<wxString>{wxString::FromUTF8(refusal.message)});
+  wxWindow* box = dialog_->FindWindow(refusal.focus);
+  EXPECT_TRUE(GuiDriver::WaitUntil([box] { return wxWindow::FindFocus() == box; }));
+  // The key lands in the box: in place of its text on GTK, which selects a box's text as it
+  // takes the focus; before it on Windows.
+  if (auto* edit = dynamic_cast<wxTextCtrl*>(box)) {
+    const wxString before = edit->GetValue();
+    driver_.Press('7');
+    EXPECT_NE(edit->GetValue(), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachRefusal, RefusalFocusTest,
+    testing::Values(
+        RefusalFocusCase{"NoItems", "", "", "", "", "请输入列表项目！", IDC_GOODS1},
+        RefusalFocusCase{"NoCashier", "2", "3.5", "", "", "请输入收银员信息！", IDC_CASHIER},
+        RefusalFocusCase{"NoReceived", "2", "3.5", "Li", "", "请输入实收金额信息！", IDC_RECEIVED},
+        RefusalFocusCase{"LineOutOfRange", "10", "1e308", "Li", "10", "金额超出范围，无法打印！",
+                         IDC_QTY1},
+        RefusalFocusCase{"ChangeOutOfRange", "-1", "1.7e308", "Li", "1.7e308",
+                         "金额超出范围，无法打印！", IDC_RECEIVED}),
+    [](const testing::TestParamInfo<RefusalFocusCase>& info) {
+      return std::string(info.param.name);
+    });
 
 // The modal form as the program runs it: Esc ends it.
 TEST(ReceiptDlgModalTest, EscEndsTheForm) {
