@@ -89,6 +89,8 @@ def names_announced_by_tabbing(app, pid, seconds=60):
     def on_focus(event):
         if not event.detail1 or event.source.get_process_id() != pid:
             return
+        if len(focused) == 1 and event.source == focused[0]:
+            return  # the window's activation, announced as it settles: not a move
         names.append(event.source.name)
         if event.source == focused[-1]:
             return  # the same focus announced again
