@@ -84,8 +84,10 @@ void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
   CallAfter([this] { m_print.OnPrint(); });
 }
 
+// The About box is modal: opened inside the bridge's handling of a press, it could be
+// neither read nor closed through the accessibility layer. It opens after the press too.
 void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {
-  m_about.OnAbout();
+  CallAfter([this] { m_about.OnAbout(); });
 }
 
 // Every child's end reaches the dialog too; only the dialog's own releases.
