@@ -10,6 +10,10 @@ WINDOWS_PACKAGES := g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386
 WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdotool x11-utils \
                         wixl msitools fonts-arphic-gbsn00lp
 
+# A virtual display of the given size. -noreset: by default the server resets whenever its
+# last client leaves, and a program connecting during the reset fails to start.
+XVFB_RUN = xvfb-run --auto-servernum --server-args="-screen 0 $(1)x24 -noreset"
+
 .PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot screenshot-windows \
         test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
 
@@ -42,16 +46,15 @@ windows-app-build:
 	cmake --build --preset mingw-app
 
 # The Windows program started under Wine on a virtual display: its window must appear and
-# Esc must end it. Every virtual display here is -noreset: by default it resets whenever its
-# last client leaves, and a program connecting during the reset fails to start.
+# Esc must end it.
 windows-app: windows-app-build
-	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" \
+	$(call XVFB_RUN,1280x1024) \
 	  tests/gui/program_smoke_test.sh build/mingw-app/receipt-launcher
 
 # The GUI tests against the real Windows dialog under Wine, on one virtual display, and the
 # installer tried in a Wine prefix of its own (install, start, uninstall).
 test-windows-app: windows-app-build
-	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" ctest --preset mingw-app
+	$(call XVFB_RUN,1280x1024) ctest --preset mingw-app
 
 # The installer and the portable .zip, named at the end.
 windows-release: windows-app-build
@@ -85,15 +88,14 @@ bench: build
 
 # Refreshes the README's picture of the window.
 screenshot: build
-	xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+	$(call XVFB_RUN,1024x768) \
 	  sh -c '$(BUILD_DIR)/receipt & scripts/capture-window docs/screenshot.png; kill $$!'
 
 # Refreshes the README's pictures of the Windows program, under Wine: at 150 % (144 DPI) and
 # at 100 % (96 DPI), which the Wine prefix keeps afterwards, as it was made.
 screenshot-windows: windows-app-build
 	for scale in 144:docs/screenshot-windows-150.png 96:docs/screenshot-windows.png; do \
-	  RECEIPT_WINE_DPI=$${scale%%:*} \
-	    xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+	  RECEIPT_WINE_DPI=$${scale%%:*} $(call XVFB_RUN,1024x768) \
 	    sh -c "build/mingw-app/receipt-launcher & scripts/capture-window $${scale#*:}; kill \$$!" || exit 1; \
 	done
 
