@@ -46,7 +46,7 @@ bool Tie(GtkWidget* widget, GtkWidget* label) {
 
 // GTK tells of every focus move twice: the widget's own notice as it takes the focus, and
 // its focus tracker's, two idle turns later, once the tracker has recorded the widget as
-// focused (only then does a widget other than an entry report the focused state).
+// focused (only then does the widget report the focused state).
 //
 // A text box selects its text as it takes the focus, and those notices come between the
 // two: a screen reader drops the first focus notice as a repeat of the second and reads
@@ -63,6 +63,42 @@ bool IsWindowActivation() {
   const bool activation = current != nullptr && current->type == GDK_FOCUS_CHANGE;
   if (current != nullptr) gdk_event_free(current);
   return activation;
+}
+
+// A text box whose tracker notice goes to the stand-in is never recorded by the tracker, so
+// it reports the focused state from its widget: a screen reader that asks whether the box
+// just announced is focused (as Orca does when the program started after it) hears yes.
+constexpr const char* kFocusFromWidget = "receipt-focused-state-from-widget";
+
+using StatesReader = AtkStateSet* (*)(AtkObject*);
+
+// The entry class's own reading, once wrapped.
+StatesReader& EntryClassStates() {
+  static StatesReader own = nullptr;
+  return own;
+}
+
+AtkStateSet* EntryStatesWithFocus(AtkObject* accessible) {
+  AtkStateSet* states = EntryClassStates()(accessible);
+  GtkWidget* entry = gtk_accessible_get_widget(GTK_ACCESSIBLE(accessible));
+  if (states != nullptr && entry != nullptr &&
+      g_object_get_data(G_OBJECT(entry), kFocusFromWidget) != nullptr &&
+      gtk_widget_has_focus(entry))
+    atk_state_set_add_state(states, ATK_STATE_FOCUSED);
+  return states;
+}
+
+// Every text box is a GtkEntry and shares its accessible class: the class's state reading
+// is wrapped once, and only for that class.
+bool ReportFocusFromWidget(GtkWidget* entry) {
+  AtkObjectClass* states_of = ATK_OBJECT_GET_CLASS(gtk_widget_get_accessible(entry));
+  if (states_of->ref_state_set != EntryStatesWithFocus) {
+    if (EntryClassStates() != nullptr) return false;
+    EntryClassStates() = states_of->ref_state_set;
+    states_of->ref_state_set = EntryStatesWithFocus;
+  }
+  g_object_set_data(G_OBJECT(entry), kFocusFromWidget, GINT_TO_POINTER(1));
+  return true;
 }
 
 void PointTrackerAtStandIn(GtkWidget* /*entry*/, GdkEvent* event, gpointer stand_in) {
@@ -97,9 +133,9 @@ bool AnnounceFocusOnce(GtkWidget* widget) {
   if (!GTK_IS_ENTRY(widget)) return SilenceOwnFocusNotice(widget);
   GtkWidget* window = gtk_widget_get_toplevel(widget);
   GtkWidget* stand_in = GTK_IS_WINDOW(window) ? TrackerStandIn(window) : nullptr;
-  if (stand_in != nullptr)
-    g_signal_connect(widget, "event-after", G_CALLBACK(PointTrackerAtStandIn), stand_in);
-  return stand_in != nullptr;
+  if (stand_in == nullptr || !ReportFocusFromWidget(widget)) return false;
+  g_signal_connect(widget, "event-after", G_CALLBACK(PointTrackerAtStandIn), stand_in);
+  return true;
 }
 
 }  // namespace
