@@ -210,9 +210,9 @@ class StalledPrinter {
 
 // One press of Print on a sale too long for the stalled printer, cancelled after 2 s;
 // the iteration's time is the longest span in which the form could not have answered.
-// The port asks for the printer's state after a second without progress and gets no
-// answer before the end, as from a USB printer that does not reply (its driver waits up
-// to 5 s for it).
+// The port asks for the printer's state after a second without progress and, as from a
+// USB printer that does not reply, hears nothing for 5 s (when its driver gives up): the
+// print ends once that answer has come, the form answering meanwhile.
 void BM_StalledPrintLongestUnansweredSpan(benchmark::State& state) {
   StalledPrinter stalled;
   if (!stalled.ok()) {

@@ -107,6 +107,20 @@ class PosixFileSystem : public FileSystem {
     return poll(&entry, 1, static_cast<int>(timeout.count()));
   }
 
+  int WaitUntilSent(int fd, std::chrono::milliseconds timeout) override {
+    pollfd entry{fd, POLLOUT, 0};
+    const int ready = poll(&entry, 1, static_cast<int>(timeout.count()));
+    if (ready < 0 && errno == EINTR) return 0;
+    if (ready <= 0) return ready;
+    // The USB printer driver hangs up a printer unplugged; a pipe reports its reader gone
+    // as an error.
+    if ((entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+      errno = (entry.revents & POLLERR) != 0 ? EPIPE : ENODEV;
+      return -1;
+    }
+    return 1;
+  }
+
   int Close(int fd) override { return close(fd); }
 
   std::future<StatusReading> ReadStatusLines(int fd) override {

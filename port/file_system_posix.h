@@ -34,12 +34,17 @@ class FileSystem {
   // Waits up to `timeout` for room to write: > 0 when there may be room, 0 when the
   // time ran out, -1 on failure (poll(2)).
   virtual int WaitForRoom(int fd, std::chrono::milliseconds timeout) = 0;
+  // Waits up to `timeout` for the device to have sent the last write on to the printer
+  // (poll(2) reporting room): > 0 once it has, 0 while it has not, -1 on failure, with
+  // ENODEV when the device went away and EPIPE when the reader did.
+  virtual int WaitUntilSent(int fd, std::chrono::milliseconds timeout) = 0;
   virtual int Close(int fd) = 0;
   // Asks the port open as `fd` for the printer's status lines (LPGETSTATUS, linux/lp.h),
   // away from the calling thread, which the answer never holds up: the USB printer driver
-  // passes the question on to the printer and may wait seconds for it. The question goes
-  // through a descriptor of its own, so `fd` may be closed at once; the port is let go
-  // once the answer has come. Nothing is written to the printer.
+  // passes the question on to the printer and waits up to 5 s for it. The question goes
+  // through a descriptor of its own, which holds the device until the answer has come:
+  // the USB printer driver lets one program open it at a time. Nothing is written to
+  // the printer.
   virtual std::future<StatusReading> ReadStatusLines(int fd) = 0;
 
   virtual void Sleep(std::chrono::milliseconds duration) = 0;

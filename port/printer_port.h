@@ -29,8 +29,10 @@ class PrinterPort {
   // what was written before that stays written.
   virtual std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) = 0;
 
-  // Closes the connection; returns what went wrong, if anything.
-  virtual std::optional<std::string> Close() = 0;
+  // Waits until the printer has taken the last write (a driver may still be sending it
+  // when Write returns), as Write waits, then closes the connection; returns what went
+  // wrong, if anything, a write still unsent included. After a failed write it only closes.
+  virtual std::optional<std::string> Close(PrintProgress& progress) = 0;
 };
 
 // The outcome of opening the printer: a port, or why there is none.

@@ -119,47 +119,70 @@ bool MeansNoStatusLines(int error) {
 
 constexpr std::chrono::milliseconds kFirstBackoff{1};
 constexpr std::chrono::milliseconds kLongestBackoff = kLongestWaitBetweenAsks;
+// How soon the system hears of a USB printer unplugged, once its transfers fail.
+constexpr std::chrono::seconds kUnplugHeardWithin{2};
 
 class DevicePort : public PrinterPort {
  public:
   DevicePort(FileSystem& files, int fd, std::string path, std::chrono::milliseconds stall_timeout)
       : files_(files), fd_(fd), path_(std::move(path)), stall_timeout_(stall_timeout) {}
+  // Only where Close was never called; the device is let go once a reading has ended.
   ~DevicePort() override {
+    if (reading_.valid()) reading_.wait();
     if (fd_ >= 0) files_.Close(fd_);
   }
   DevicePort(const DevicePort&) = delete;
   DevicePort& operator=(const DevicePort&) = delete;
 
   std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override;
-  std::optional<std::string> Close() override;
+  std::optional<std::string> Close(PrintProgress& progress) override;
 
  private:
-  void WaitForRoom(std::chrono::milliseconds backoff);
+  std::optional<std::string> WriteAll(std::string_view bytes, PrintProgress& progress);
+  std::optional<std::string> WaitUntilSent(PrintProgress& progress);
+  std::optional<std::string> GoOnWaiting(PrinterWait& wait, bool explaining);
+  void WaitForRoom();
+  void NextBackoff() { backoff_ = std::min(backoff_ * 2, kLongestBackoff); }
   void StartStateReading();
+  bool ReadingAnswered() const {
+    return reading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  }
   bool TakeStateReading(PrinterWait& wait);
+  StatusReading EndStateReading(PrintProgress& progress);
+  std::optional<std::string> ConfirmPrinterStillThere(PrintProgress& progress);
   std::string PrintingFailure(int error, std::optional<PrinterProblem> problem) const;
 
   FileSystem& files_;
   int fd_;
   std::string path_;
   std::chrono::milliseconds stall_timeout_;
+  std::chrono::milliseconds backoff_ = kFirstBackoff;
   std::future<StatusReading> reading_;  // valid while the printer's state is being read
   bool has_status_lines_ = true;        // until the port says it has none
+  bool gone_ = false;                   // the port said the printer has gone away
+  bool failed_ = false;                 // a write failed or was stopped
 };
+
+std::optional<std::string> DevicePort::Write(std::string_view bytes, PrintProgress& progress) {
+  std::optional<std::string> failure = WriteAll(bytes, progress);
+  if (failure) failed_ = true;
+  return failure;
+}
 
 // Completes short writes, retries interrupted ones, waits while the printer has no room,
 // and gives up once it has accepted nothing for the stall timeout or `progress` says stop.
 // A failure the printer's state explains as paper out or offline is waited out like a
 // printer with no room, however long: the cashier can put it right, or stop the print.
-std::optional<std::string> DevicePort::Write(std::string_view bytes, PrintProgress& progress) {
+std::optional<std::string> DevicePort::WriteAll(std::string_view bytes, PrintProgress& progress) {
   size_t done = 0;
   PrinterWait wait(progress, stall_timeout_, files_.Now());
-  std::optional<int> unexplained;  // a failed write's error, until the state is read
-  auto backoff = kFirstBackoff;
+  int unexplained = 0;  // a failed write's errno, until the state is read
+  backoff_ = kFirstBackoff;
   while (done < bytes.size()) {
-    if (TakeStateReading(wait) && unexplained) {
-      if (!wait.WaitingOutProblem()) return PrintingFailure(*unexplained, wait.Problem());
-      unexplained.reset();
+    if (TakeStateReading(wait) && unexplained != 0) {
+      if (gone_) return PrintingFailure(ENODEV, std::nullopt);
+      if (!wait.WaitingOutProblem()) return PrintingFailure(unexplained, wait.Problem());
+      unexplained = 0;
     }
     // Nothing is written while the state is being read: the USB printer driver would hold
     // the write until the printer has answered.
@@ -168,7 +191,7 @@ std::optional<std::string> DevicePort::Write(std::string_view bytes, PrintProgre
       if (written > 0) {
         done += static_cast<size_t>(written);
         wait.TookBytes(files_.Now());
-        backoff = kFirstBackoff;
+        backoff_ = kFirstBackoff;
         continue;
       }
       const int error = written < 0 ? errno : EAGAIN;
@@ -184,22 +207,53 @@ std::optional<std::string> DevicePort::Write(std::string_view bytes, PrintProgre
         }
       }
     }
-    if (!unexplained) {
-      if (std::optional<std::string> stalled = wait.Stalled(path_, files_.Now())) return stalled;
-      if (!reading_.valid() && has_status_lines_ && wait.StateDue(files_.Now()))
-        StartStateReading();
-    }
-    if (std::optional<std::string> cancelled = wait.AskWatcher()) return cancelled;
-    WaitForRoom(backoff);
-    backoff = std::min(backoff * 2, kLongestBackoff);
+    if (std::optional<std::string> ended = GoOnWaiting(wait, unexplained != 0)) return ended;
+    WaitForRoom();
   }
   return std::nullopt;
 }
 
+// The USB printer driver returns from a write on a port opened without blocking once it
+// has handed the bytes to the bus, and cancels whatever is still on its way when the port
+// is closed: the end of the receipt would never reach the printer. So the port waits for
+// the last write as it waits for room, paper out and offline included.
+std::optional<std::string> DevicePort::WaitUntilSent(PrintProgress& progress) {
+  PrinterWait wait(progress, stall_timeout_, files_.Now());
+  backoff_ = kFirstBackoff;
+  for (;;) {
+    TakeStateReading(wait);
+    if (!reading_.valid()) {
+      const int sent = files_.WaitUntilSent(fd_, backoff_);
+      if (sent > 0) {
+        wait.TookBytes(files_.Now());
+        return ConfirmPrinterStillThere(progress);
+      }
+      if (sent < 0) return PrintingFailure(errno, std::nullopt);
+    } else {
+      files_.Sleep(backoff_);
+    }
+    NextBackoff();
+    if (std::optional<std::string> ended = GoOnWaiting(wait, false)) return ended;
+  }
+}
+
+// A turn of waiting for a printer that takes nothing: gives up once it has stalled with no
+// reason to wait out (unless a failed write is `explaining` itself), reads its state when
+// due, and asks the watcher; the reason when the print ends.
+std::optional<std::string> DevicePort::GoOnWaiting(PrinterWait& wait, bool explaining) {
+  if (!explaining) {
+    if (std::optional<std::string> stalled = wait.Stalled(path_, files_.Now())) return stalled;
+    if (!reading_.valid() && has_status_lines_ && wait.StateDue(files_.Now())) StartStateReading();
+  }
+  return wait.AskWatcher();
+}
+
 // A device that cannot tell when it has room (the parallel-port driver cannot) answers
-// "ready" at once; sleeping then keeps the wait from spinning.
-void DevicePort::WaitForRoom(std::chrono::milliseconds backoff) {
-  if (files_.WaitForRoom(fd_, backoff) != 0) files_.Sleep(backoff);
+// "ready" at once; sleeping then keeps the wait from spinning. While its state is being
+// read, the USB printer driver would hold the question up until the printer has answered.
+void DevicePort::WaitForRoom() {
+  if (reading_.valid() || files_.WaitForRoom(fd_, backoff_) != 0) files_.Sleep(backoff_);
+  NextBackoff();
 }
 
 void DevicePort::StartStateReading() {
@@ -209,13 +263,45 @@ void DevicePort::StartStateReading() {
 // Hands the wait the answer of the state reading under way, once it has come; whether
 // it had.
 bool DevicePort::TakeStateReading(PrinterWait& wait) {
-  if (!reading_.valid() || reading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-    return false;
+  if (!reading_.valid() || !ReadingAnswered()) return false;
   const StatusReading reading = reading_.get();
   if (MeansNoStatusLines(reading.error)) has_status_lines_ = false;
+  if (reading.error == ENODEV) gone_ = true;
   wait.Reported(reading.error == 0 ? ProblemOfLinuxStatus(reading.lines) : std::nullopt,
                 files_.Now());
   return true;
+}
+
+// The device stays held until a reading under way has ended, so the port waits for its
+// answer, the watcher asked meanwhile, whatever it says: the driver gives up on a printer
+// that does not answer within seconds. The answer, if there was a reading.
+StatusReading DevicePort::EndStateReading(PrintProgress& progress) {
+  if (!reading_.valid()) return {};
+  for (backoff_ = kFirstBackoff; !ReadingAnswered(); NextBackoff()) {
+    files_.Sleep(backoff_);
+    if (!ReadingAnswered()) progress.KeepWaiting();
+  }
+  return reading_.get();
+}
+
+// The USB printer driver reports a transfer that failed as its printer was unplugged as
+// one that ended, a moment before it hears of the unplug: the last write would pass as
+// sent. So the port asks the printer once whether it is there, and a printer that does not
+// answer is given a moment to be heard of as gone. (The driver keeps a failed transfer's
+// error to itself on a port opened without blocking.)
+std::optional<std::string> DevicePort::ConfirmPrinterStillThere(PrintProgress& progress) {
+  if (!has_status_lines_) return std::nullopt;
+  StartStateReading();
+  const StatusReading answer = EndStateReading(progress);
+  if (answer.error == ENODEV) return PrintingFailure(ENODEV, std::nullopt);
+  if (answer.error == 0 || MeansNoStatusLines(answer.error)) return std::nullopt;
+  for (const auto until = files_.Now() + kUnplugHeardWithin; files_.Now() < until;) {
+    if (files_.WaitUntilSent(fd_, std::chrono::milliseconds(0)) < 0)
+      return PrintingFailure(errno, std::nullopt);
+    progress.KeepWaiting();
+    files_.Sleep(kLongestWaitBetweenAsks);
+  }
+  return std::nullopt;
 }
 
 // The port's state, where it explains the error, says more than the error number.
@@ -225,12 +311,15 @@ std::string DevicePort::PrintingFailure(int error, std::optional<PrinterProblem>
   return Failure(path_, text, error);
 }
 
-std::optional<std::string> DevicePort::Close() {
+std::optional<std::string> DevicePort::Close(PrintProgress& progress) {
   if (fd_ < 0) return std::nullopt;
+  std::optional<std::string> failure = failed_ ? std::nullopt : WaitUntilSent(progress);
+  EndStateReading(progress);
   const int result = files_.Close(fd_);
+  const int error = errno;
   fd_ = -1;
-  if (result != 0) return PrintingFailure(errno, std::nullopt);
-  return std::nullopt;
+  if (result != 0 && !failure) failure = PrintingFailure(error, std::nullopt);
+  return failure;
 }
 
 }  // namespace

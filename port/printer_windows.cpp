@@ -94,7 +94,9 @@ class WindowsPort : public PrinterPort {
     return std::nullopt;
   }
 
-  std::optional<std::string> Close() override {
+  // WriteFile returns once the port driver (or the spooler behind a share) has the bytes:
+  // nothing is on its way to be lost by closing.
+  std::optional<std::string> Close(PrintProgress& /*progress*/) override {
     if (handle_ == INVALID_HANDLE_VALUE) return std::nullopt;
     const BOOL closed = CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;

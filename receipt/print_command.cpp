@@ -97,12 +97,13 @@ std::optional<std::string> PrintCommand::WriteAndClose(PrinterPort& port,
   for (const std::string& piece : pieces) {
     if (std::optional<std::string> error = port.Write(piece, m_progress)) {
       // The write's failure is the one worth reporting; closing only releases the port.
-      port.Close();
+      port.Close(m_progress);
       return error;
     }
   }
-  // A close that fails may have lost what the system still held for the printer.
-  return port.Close();
+  // The last piece may still be on its way to the printer, and a close that fails may
+  // have lost what the system still held for it.
+  return port.Close(m_progress);
 }
 
 void PrintCommand::ShowFailure(std::string_view message, const std::string& reason) {

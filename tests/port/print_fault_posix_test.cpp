@@ -72,7 +72,9 @@ class FaultAfterPieces : public PrinterConnector {
       if (owner_.pieces_-- == 0) owner_.fault_();
       return port_->Write(bytes, progress);
     }
-    std::optional<std::string> Close() override { return port_->Close(); }
+    std::optional<std::string> Close(PrintProgress& progress) override {
+      return port_->Close(progress);
+    }
 
    private:
     FaultAfterPieces& owner_;
@@ -157,7 +159,7 @@ TEST_F(PrintFaultTest, BusyDeviceIsNoPrinterAndFreeAgainAfterwards) {
   EXPECT_EQ(Print(printer),
             std::vector<std::string>{
                 NoPrinter(device + ": 打印机正被占用，请稍后再试。（Device or resource busy）")});
-  EXPECT_EQ(held.port->Close(), std::nullopt);
+  EXPECT_EQ(held.port->Close(progress_), std::nullopt);
   EXPECT_EQ(Print(printer), std::vector<std::string>{});
   EXPECT_EQ(ReadFileBytes(device), Receipt());
 }

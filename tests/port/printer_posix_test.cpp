@@ -59,7 +59,7 @@ TEST_F(DevicePrinterFileTest, AppendsEveryPieceToARegularFile) {
   ASSERT_NE(opening.port, nullptr) << opening.error;
   EXPECT_EQ(opening.port->Write("first|", progress_), std::nullopt);
   EXPECT_EQ(opening.port->Write(std::string("\0\0second", 8), progress_), std::nullopt);
-  EXPECT_EQ(opening.port->Close(), std::nullopt);
+  EXPECT_EQ(opening.port->Close(progress_), std::nullopt);
   EXPECT_EQ(ReadFileBytes(path), std::string("earlier receipt|first|\0\0second", 30));
   EXPECT_EQ(progress_.asks, 0) << "a printer that takes everything is never waited for";
 }
@@ -80,7 +80,7 @@ TEST_F(DevicePrinterFileTest, FallsBackToTheNextDeviceWhenOneIsMissing) {
   PortOpening opening = printer.Open();
   ASSERT_NE(opening.port, nullptr) << opening.error;
   EXPECT_EQ(opening.port->Write("receipt", progress_), std::nullopt);
-  EXPECT_EQ(opening.port->Close(), std::nullopt);
+  EXPECT_EQ(opening.port->Close(progress_), std::nullopt);
   EXPECT_EQ(ReadFileBytes(usb), "receipt");
 }
 
@@ -94,7 +94,7 @@ TEST_F(DevicePrinterFileTest, RefusesASecondReceiptWhileOneIsBeingWritten) {
   EXPECT_EQ(second.port, nullptr);
   EXPECT_EQ(second.error,
             path + Utf8ToGbk(": 打印机正被占用，请稍后再试。（Device or resource busy）"));
-  EXPECT_EQ(first.port->Close(), std::nullopt);
+  EXPECT_EQ(first.port->Close(progress_), std::nullopt);
   PortOpening third = printer.Open();
   EXPECT_NE(third.port, nullptr) << third.error;
 }
@@ -201,7 +201,7 @@ TEST(DevicePrinterScriptTest, StopsAtTheFirstFailure) {
   EXPECT_EQ(port->Write("receipt", progress),
             Utf8ToGbk("/dev/lp0: 打印机未联机或出错，请检查电源和连线。（Input/output error）"));
   EXPECT_EQ(files.written, "re");
-  EXPECT_EQ(port->Close(), std::nullopt);
+  EXPECT_EQ(port->Close(progress), std::nullopt);
   port.reset();
   EXPECT_EQ(files.closes, 1);
 }
@@ -220,7 +220,9 @@ TEST(DevicePrinterScriptTest, DoesNotLookFurtherThanADeviceItMayNotUse) {
 
 // A printer whose port reports what is wrong with it: after taking 3 bytes its writes fail
 // (the parallel port) or take nothing (the USB printer, `stuck_error` 0) `stuck` times,
-// then take the rest; each reading of the status lines answers `lines` after `delay`.
+// then take the rest; each reading of the status lines answers `lines` after `delay`. The
+// last write stays on its way to the printer for `unsent` waits of the close, then
+// arrives or fails with `sent_error`.
 struct ProblemCase {
   const char* name;
   int stuck_error;
@@ -230,13 +232,15 @@ struct ProblemCase {
   const char* result;                 // "" when the whole receipt printed
   std::vector<std::string> problems;  // told to the watcher; "" when one was over
   std::chrono::milliseconds delay;
+  int unsent;
+  int sent_error;
 };
 
 ProblemCase Problem(const char* name, int stuck_error, int stuck, std::vector<StatusReading> lines,
                     int waits_allowed, const char* result, std::vector<std::string> problems,
-                    std::chrono::milliseconds delay = {}) {
+                    std::chrono::milliseconds delay = {}, int unsent = 0, int sent_error = 0) {
   return {name,   stuck_error,         stuck, std::move(lines), waits_allowed,
-          result, std::move(problems), delay};
+          result, std::move(problems), delay, unsent,           sent_error};
 }
 
 void PrintTo(const ProblemCase& row, std::ostream* out) {
@@ -254,19 +258,24 @@ TEST_P(DevicePrinterProblemTest, WaitsOutPaperAndOfflineAndNamesTheProblem) {
                                                 : ScriptedFileSystem::Fail(row.stuck_error));
   files.statuses.assign(row.lines.begin(), row.lines.end());
   files.status_delay = row.delay;
+  files.unsent_waits = row.unsent;
+  files.sent_error = row.sent_error;
   ScriptedProgress progress;
   progress.waits_allowed = row.waits_allowed;
   std::unique_ptr<PrinterPort> port = OpenScripted(files, 10s);
   ASSERT_NE(port, nullptr);
   const std::string receipt = "0123456789";
-  const std::optional<std::string> result = port->Write(receipt, progress);
+  std::optional<std::string> result = port->Write(receipt, progress);
+  const std::optional<std::string> closed = port->Close(progress);
+  if (!result) result = closed;
   EXPECT_EQ(result.value_or(""), Utf8ToGbk(row.result));
-  EXPECT_EQ(files.written, *row.result == '\0' ? receipt : receipt.substr(0, 3))
+  EXPECT_EQ(files.written, row.stuck == 0 || *row.result == '\0' ? receipt : receipt.substr(0, 3))
       << "the printer received more or less than the receipt";
   std::vector<std::string> told;
   std::ranges::transform(progress.problems, std::back_inserter(told), GbkToUtf8);
   EXPECT_EQ(told, row.problems);
   EXPECT_EQ(files.writes_while_reading, 0) << "a write waited for the printer's answer";
+  EXPECT_EQ(files.closes_while_reading, 0) << "a reading of the state outlived the port";
 }
 
 const StatusReading kPaperOut{0x38, 0};
@@ -277,6 +286,7 @@ constexpr int kForever = 100000;        // writes the scripted printer allows
 constexpr int kUntilStopped = 400;      // asks: far past the stall timeout
 // Waits of 1, 2, 4 ... 32 ms, then of 50 ms: 235 asks take 11.5 s.
 constexpr int kAsksFor11500ms = 6 + (11500 - 63) / 50;
+constexpr int kAsksFor2000ms = 6 + (2000 - 63) / 50;
 
 INSTANTIATE_TEST_SUITE_P(
     StatusLines, DevicePrinterProblemTest,
@@ -299,7 +309,29 @@ INSTANTIATE_TEST_SUITE_P(
         // stall limit counts from there, so 11.5 s after the start it has not run out.
         Problem("UsbStallCountsFromTheEndOfTheProblem", 0, kForever,
                 {kPaperOut, kPaperOut, kNoAnswer}, kAsksFor11500ms, "打印已取消。",
-                {"打印机缺纸，请装纸。", ""})),
+                {"打印机缺纸，请装纸。", ""}),
+        // Stopped while the printer is being asked: the port waits for the answer before
+        // it lets the device go, or the next print would find it busy.
+        Problem("UsbCancelledWhileAskedLetsGoAfterTheAnswer", 0, kForever, {kOffline},
+                kAsksFor2000ms, "打印已取消。", {}, 5000ms),
+        // The USB printer driver's last write still on its way: waited for like the rest.
+        Problem("UsbLastWriteSentLate", 0, 0, {kNoAnswer}, kForever, "", {}, {}, 40),
+        Problem("UsbPaperOutInTheLastWriteThenTheRest", 0, 0, {kPaperOut}, kForever, "",
+                {"打印机缺纸，请装纸。", ""}, {}, 400),
+        Problem("UsbLastWriteNeverSentStalls", 0, 0, {kNoAnswer}, kForever,
+                "/dev/lp0: 打印机 10 秒内没有接收任何数据，请检查是否缺纸、是否联机。", {}, {},
+                kForever),
+        Problem("UsbLastWriteNeverSentCancelled", 0, 0, {kOffline}, kUntilStopped,
+                "打印已取消。打印机未联机，请检查电源和连线。",
+                {"打印机未联机，请检查电源和连线。"}, {}, kForever),
+        Problem("UsbUnpluggedInTheLastWrite", 0, 0, {kNoAnswer}, kForever,
+                "/dev/lp0: 打印中途打印机断开了连接，请检查连线和电源。（No such device）", {}, {},
+                3, ENODEV),
+        // Its transfer ended as the printer was unplugged: the printer, asked once the last
+        // write is sent, is gone.
+        Problem("UsbUnpluggedAsTheLastWriteEnded", 0, 0, {{0, ENODEV}}, kForever,
+                "/dev/lp0: 打印中途打印机断开了连接，请检查连线和电源。（No such device）", {}, {},
+                3)),
     [](const testing::TestParamInfo<ProblemCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -28,6 +28,10 @@ class ScriptedFileSystem : public FileSystem {
   int writes = 0;
   int waits = 0;  // waits for room and sleeps, together
   int closes = 0;
+  // How many waits the last write stays on its way to the printer before it arrives, and
+  // the errno it then fails with (ENODEV: the printer went away), 0 when it arrived.
+  int unsent_waits = 0;
+  int sent_error = 0;
 
   // What each reading of the status lines answers, in order, the last one again and
   // again; none: the port has no status lines (ENOTTY, as a file or a pipe).
@@ -35,6 +39,7 @@ class ScriptedFileSystem : public FileSystem {
   std::chrono::milliseconds status_delay{0};  // how long each answer takes to come
   int status_reads = 0;
   int writes_while_reading = 0;  // writes tried before the status lines were answered
+  int closes_while_reading = 0;  // the port let go while a reading still held the device
 
   int OpenForWriting(const char*) override {
     if (open_error != 0) return Error(open_error);
@@ -62,8 +67,18 @@ class ScriptedFileSystem : public FileSystem {
     PassTime(timeout);
     return 0;
   }
+  int WaitUntilSent(int, std::chrono::milliseconds timeout) override {
+    ++waits;
+    if (unsent_waits > 0) {
+      --unsent_waits;
+      PassTime(timeout);
+      return 0;
+    }
+    return sent_error != 0 ? Error(sent_error) : 1;
+  }
   int Close(int) override {
     ++closes;
+    if (reading_) ++closes_while_reading;
     return 0;
   }
   void Sleep(std::chrono::milliseconds duration) override {

@@ -15,7 +15,7 @@ class RecordingPort : public PrinterPort {
     return fails ? std::optional<std::string>(printer_.write_error) : std::nullopt;
   }
 
-  std::optional<std::string> Close() override {
+  std::optional<std::string> Close(PrintProgress& /*progress*/) override {
     printer_.Record("close");
     ++printer_.closes;
     return printer_.close_error;
