@@ -82,8 +82,8 @@ fuzz: deps
 	scripts/run-fuzzers $(SECONDS) build/fuzz/fuzz/*_fuzzer
 
 # The Debian package, build/$(PRESET)/norvessa_<version>_<architecture>.deb; its
-# dependencies are found by dpkg-shlibdeps.
-package: RUN_EXTRA_PACKAGES = dpkg-dev
+# dependencies are found by dpkg-shlibdeps, which CPack runs on what `file` calls a program.
+package: RUN_EXTRA_PACKAGES = dpkg-dev file
 package: build
 	cmake --build --preset $(PRESET) --target package
 
