@@ -17,8 +17,8 @@ WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdo
 XVFB_RUN = xvfb-run --auto-servernum --server-args="-screen 0 $(1)x24 -noreset"
 
 .PHONY: run test test-default test-sanitize test-fuzz build package deps deps-run clean screenshot \
-        screenshot-windows \
-        test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
+        screenshot-windows test-windows windows-app windows-app-build test-windows-app \
+        windows-release bench fuzz
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
