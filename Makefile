@@ -1,4 +1,6 @@
-# The two commands of the README, and their parts. Each installs what is missing first.
+# The two commands of the README, and their parts. Each installs what is missing first:
+# `make run` only what building and starting the program need (scripts/install-deps --run),
+# `make test` the tests' tools too.
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
@@ -14,8 +16,9 @@ WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdo
 # last client leaves, and a program connecting during the reset fails to start.
 XVFB_RUN = xvfb-run --auto-servernum --server-args="-screen 0 $(1)x24 -noreset"
 
-.PHONY: run test test-default test-sanitize test-fuzz build package deps clean screenshot screenshot-windows \
-        test-windows windows-app windows-app-build test-windows-app windows-release bench fuzz
+.PHONY: run test test-default test-sanitize test-fuzz build package deps deps-run clean screenshot \
+        screenshot-windows test-windows windows-app windows-app-build test-windows-app \
+        windows-release bench fuzz
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
@@ -25,6 +28,8 @@ run: build
 # in the Windows build under Wine; then every fuzz target for 10 s (clang, build/fuzz).
 test: test-default test-sanitize test-windows test-fuzz
 
+# The presets default and sanitize build the tests (RECEIPT_BUILD_TESTS), whatever `make
+# run` left in the cache.
 test-default test-sanitize test-fuzz: test-%: deps
 	cmake --preset $*
 	cmake --build --preset $*
@@ -62,8 +67,10 @@ windows-release: windows-app-build
 	  echo "windows-release: build/mingw-app/norvessa-$$version-x86.msi"; \
 	  echo "windows-release: build/mingw-app/norvessa-$$version-x86.zip"
 
-build: deps
-	cmake --preset $(PRESET)
+# The program alone: its tests, checkers and benchmarks need the test set, and are built
+# by the test targets in the same folder.
+build: deps-run
+	cmake --preset $(PRESET) -DRECEIPT_BUILD_TESTS=OFF
 	cmake --build --preset $(PRESET)
 
 # Runs every fuzz target for SECONDS seconds (make fuzz SECONDS=600); what they find is kept
@@ -74,16 +81,23 @@ fuzz: deps
 	cmake --build --preset fuzz
 	scripts/run-fuzzers $(SECONDS) build/fuzz/fuzz/*_fuzzer
 
-# The Debian package, build/$(PRESET)/norvessa_<version>_<architecture>.deb.
+# The Debian package, build/$(PRESET)/norvessa_<version>_<architecture>.deb; its
+# dependencies are found by dpkg-shlibdeps, which CPack runs on what `file` calls a program.
+package: RUN_EXTRA_PACKAGES = dpkg-dev file
 package: build
 	cmake --build --preset $(PRESET) --target package
 
 deps:
 	scripts/install-deps
 
+deps-run:
+	scripts/install-deps --run $(RUN_EXTRA_PACKAGES)
+
 # Print latency and start-up against a bare wxWidgets dialog; writes bench/RESULTS.md.
 # Run it on a quiet machine: the report records the load it ran under.
-bench: build
+bench: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
 	bench/run-benchmarks $(BUILD_DIR)
 
 # Refreshes the README's picture of the window.

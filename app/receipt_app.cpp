@@ -1,6 +1,13 @@
 #include "app/receipt_app.h"
 
+#include <wx/msgdlg.h>
+
+#include <optional>
+#include <string>
+
+#include "form/dialog_template.h"
 #include "gui/receipt_dlg.h"
+#include "text/gbk.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CReceiptApp);
 
@@ -10,6 +17,14 @@ bool g_dialogRan = false;  // NOLINT(cppcoreguidelines-avoid-non-const-global-va
 }  // namespace
 
 bool CReceiptApp::OnInit() {
+  // Without GBK every text of the form would show, and every receipt print, as "?": the
+  // till says so and ends before anyone types a sale.
+  if (const std::optional<std::string> message = GbkUnavailableMessage()) {
+    wxMessageBox(wxString::FromUTF8(*message),
+                 wxString::FromUTF8(kDialogCaption.data(), kDialogCaption.size()),
+                 wxOK | wxICON_ERROR | wxCENTRE);
+    return false;
+  }
   {
     CReceiptDlg dialog;
     SetTopWindow(&dialog);

@@ -7,7 +7,8 @@
 class CReceiptApp : public wxApp {
  public:
   // Runs the dialog and returns false, so the toolkit ends the program instead of
-  // entering an event loop.
+  // entering an event loop. A system that cannot convert to GBK gets a message instead
+  // of the dialog.
   bool OnInit() override;
 
   // Whether a dialog ran to its end in this process. It outlives the application

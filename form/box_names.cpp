@@ -4,14 +4,19 @@
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
+#include "text/till_texts.h"
 
 namespace {
 
-// Labels end in a full-width colon, which is no part of what a person calls the box.
-constexpr std::string_view kLabelColon = "\xA3\xBA";  // ：
+// A box is named after the form's label beside it, without the label's closing colon,
+// which is no part of what a person calls the box.
+std::string_view WithoutColon(std::string_view label) {
+  if (label.ends_with(kLabelColon)) label.remove_suffix(kLabelColon.size());
+  return label;
+}
 
-BoxName Labelled(int id, std::string_view name) {
-  return BoxName{id, std::string(name), std::string(name).append(kLabelColon)};
+BoxName Labelled(int id, std::string_view label) {
+  return BoxName{id, std::string(WithoutColon(label)), std::string(label)};
 }
 
 // "场期次 2", "单价 6": a name shared by several boxes, told apart by their number.
@@ -22,23 +27,23 @@ BoxName Numbered(int id, std::string_view name, int number) {
 }  // namespace
 
 std::vector<BoxName> BoxNames() {
-  constexpr std::string_view kPeriod = "\xB3\xA1\xC6\xDA\xB4\xCE";  // 场期次
+  const std::string_view period = WithoutColon(kPeriodFieldLabel);
   std::vector<BoxName> names = {
-      Labelled(IDC_CASHIER, "\xCA\xD5\xD2\xF8\xD4\xB1"),  // 收银员
-      Labelled(IDC_RECEIPTNO, "\xB1\xE0\xBA\xC5"),        // 编号
-      Labelled(IDC_DATE, "\xC8\xD5\xC6\xDA"),             // 日期
-      Labelled(IDC_TIME, "\xCA\xB1\xBC\xE4"),             // 时间
-      BoxName{IDC_TOTAL, "\xBA\xCF\xBC\xC6", {}},         // 合计
-      Labelled(IDC_RECEIVED, "\xCA\xB5\xCA\xD5"),         // 实收
-      Numbered(IDC_PERIOD1, kPeriod, 1),
-      Numbered(IDC_PERIOD2, kPeriod, 2),
-      Labelled(IDC_PASSPHRASE, "\xBF\xDA\xC1\xEE"),  // 口令
+      Labelled(IDC_CASHIER, kCashierFieldLabel),
+      Labelled(IDC_RECEIPTNO, kReceiptNumberFieldLabel),
+      Labelled(IDC_DATE, kDateFieldLabel),
+      Labelled(IDC_TIME, kTimeFieldLabel),
+      BoxName{IDC_TOTAL, std::string(kTotalBoxName), {}},
+      Labelled(IDC_RECEIVED, kReceivedFieldLabel),
+      Numbered(IDC_PERIOD1, period, 1),
+      Numbered(IDC_PERIOD2, period, 2),
+      Labelled(IDC_PASSPHRASE, kPassphraseFieldLabel),
   };
   for (int row = 1; row <= kItemRowCount; ++row) {
     const ItemRow boxes = MakeItemRow(row);
-    names.push_back(Numbered(boxes.goods, "\xC9\xCC\xC6\xB7", row));     // 商品
-    names.push_back(Numbered(boxes.quantity, "\xCA\xFD\xC1\xBF", row));  // 数量
-    names.push_back(Numbered(boxes.price, "\xB5\xA5\xBC\xDB", row));     // 单价
+    names.push_back(Numbered(boxes.goods, kGoodsColumnLabel, row));
+    names.push_back(Numbered(boxes.quantity, kQuantityColumnLabel, row));
+    names.push_back(Numbered(boxes.price, kPriceColumnLabel, row));
   }
   return names;
 }

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "text/till_texts.h"  // kDialogFontFace and the controls' texts
+
 enum class ControlKind {
   kEdit,          // bordered, scrolls horizontally
   kPasswordEdit,  // as kEdit, characters masked
@@ -33,7 +35,6 @@ struct ControlTemplate {
 inline constexpr std::string_view kDialogCaption = "Norvessa";
 inline constexpr int kDialogWidth = 284;  // dialog units, client area
 inline constexpr int kDialogHeight = 289;
-inline constexpr std::string_view kDialogFontFace = "\xCB\xCE\xCC\xE5";  // 宋体
 inline constexpr int kDialogFontPoints = 9;
 
 // All controls of the form, in creation order.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "form/control_ids.h"
+#include "text/till_texts.h"
 
 // The three controls of one item row. Row r (1 to 6) owns quantity box 1006 + 3(r - 1),
 // with its goods picker one above it and its unit-price box two above: rows 1 to 6 hold
@@ -33,10 +34,5 @@ inline constexpr std::array<ItemRow, kItemRowCount> kItemRows = [] {
 
 // The goods every picker offers, in display order (GBK bytes).
 inline constexpr std::array<std::string_view, 6> kGoods = {
-    "\xC2\xCC\xB6\xB9",          // 绿豆
-    "\xB4\xF3\xB6\xB9",          // 大豆
-    "\xD3\xF1\xC3\xD7",          // 玉米
-    "\xBB\xA8\xC9\xFA\xD3\xCD",  // 花生油
-    "\xB6\xAB\xB1\xB1\xC3\xD7",  // 东北米
-    "\xB9\xD2\xC3\xE6",          // 挂面
+    kMungBeans, kSoybeans, kCorn, kPeanutOil, kNortheastRice, kNoodles,
 };

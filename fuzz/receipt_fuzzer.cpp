@@ -133,10 +133,10 @@ double CheckMoneyLine(std::string_view line, std::string_view label, double valu
 void CheckReceipt(const TypedForm& typed, const Sum& sum, const std::vector<std::string>& pieces) {
   const size_t counted = sum.rows;
   Require(pieces.size() == kFixedPieces + counted, "one piece per line part, one per counted row");
-  Require(pieces.front() == kExpectedTitle, "the receipt starts with the title");
+  Require(pieces.front() == kTitle, "the receipt starts with the title");
   Require(pieces.back() == kExpectedFeed, "the receipt ends with the feed");
   Require(pieces[1] == kExpectedSeparator && pieces[4] == kExpectedSeparator &&
-              pieces[5] == kExpectedHeader,
+              pieces[5] == kColumnHeader,
           "separators and column header where the layout puts them");
   const std::vector<std::string>& f = typed.fields;
   Require(pieces[2] == std::string(kCashierLabel) + f[kCashier] + std::string(kNumberLabel) +

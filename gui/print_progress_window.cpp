@@ -9,16 +9,12 @@
 #include <string_view>
 
 #include "gui/wx_text.h"
+#include "text/till_texts.h"
 
 namespace {
 
 // A printer that takes the receipt within this never shows the window.
 constexpr std::chrono::milliseconds kShowAfter{500};
-
-// 正在打印…
-constexpr std::string_view kPrintingText = "\xD5\xFD\xD4\xDA\xB4\xF2\xD3\xA1\xA1\xAD";
-// 取消
-constexpr std::string_view kCancelText = "\xC8\xA1\xCF\xFB";
 
 // A screen reader asks in series, each question sent once the last is answered; the
 // events keep running while the next one comes within this, so a whole series is answered

@@ -7,9 +7,8 @@
 #include <chrono>
 #include <string_view>
 
-// The port's reason when the watcher stopped the print, GBK: 打印已取消。
-inline constexpr std::string_view kPrintCancelledReason =
-    "\xB4\xF2\xD3\xA1\xD2\xD1\xC8\xA1\xCF\xFB\xA1\xA3";
+// kPrintCancelledReason: the port's reason when the watcher stopped the print.
+#include "text/till_texts.h"
 
 // The longest the port waits for the printer between two questions to the watcher.
 inline constexpr std::chrono::milliseconds kLongestWaitBetweenAsks{50};

@@ -2,36 +2,15 @@
 
 #include "port/print_progress.h"
 #include "text/format.h"
+#include "text/till_texts.h"
 
 namespace {
-
-// 打印机缺纸，请装纸。
-constexpr std::string_view kPaperOutText =
-    "\xB4\xF2\xD3\xA1\xBB\xFA\xC8\xB1\xD6\xBD\xA3\xAC\xC7\xEB\xD7\xB0\xD6\xBD\xA1\xA3";
-// 打印机未联机，请检查电源和连线。
-constexpr std::string_view kOfflineText =
-    "\xB4\xF2\xD3\xA1\xBB\xFA\xCE\xB4\xC1\xAA\xBB\xFA\xA3\xAC\xC7\xEB\xBC\xEC\xB2\xE9\xB5\xE7"
-    "\xD4\xB4\xBA\xCD\xC1\xAC\xCF\xDF\xA1\xA3";
-// 打印机出错，请检查打印机。
-constexpr std::string_view kErrorText =
-    "\xB4\xF2\xD3\xA1\xBB\xFA\xB3\xF6\xB4\xED\xA3\xAC\xC7\xEB\xBC\xEC\xB2\xE9\xB4\xF2\xD3\xA1"
-    "\xBB\xFA\xA1\xA3";
-
-// 打印机 (the span) 内没有接收任何数据
-constexpr std::string_view kStallBefore = "\xB4\xF2\xD3\xA1\xBB\xFA ";
-constexpr std::string_view kStallAfter =
-    "\xC4\xDA\xC3\xBB\xD3\xD0\xBD\xD3\xCA\xD5\xC8\xCE\xBA\xCE\xCA\xFD\xBE\xDD";
-// ，请检查是否缺纸、是否联机。
-constexpr std::string_view kStallGuess =
-    "\xA3\xAC\xC7\xEB\xBC\xEC\xB2\xE9\xCA\xC7\xB7\xF1\xC8\xB1\xD6\xBD\xA1\xA2\xCA\xC7\xB7\xF1"
-    "\xC1\xAA\xBB\xFA\xA1\xA3";
-// 。
-constexpr std::string_view kFullStop = "\xA1\xA3";
 
 // "10 秒", "200 毫秒".
 std::string Span(std::chrono::milliseconds span) {
   const auto ms = static_cast<long long>(span.count());
-  return ms % 1000 == 0 ? Format("%lld \xC3\xEB", ms / 1000) : Format("%lld \xBA\xC1\xC3\xEB", ms);
+  return ms % 1000 == 0 ? Format("%lld ", ms / 1000).append(kSeconds)
+                        : Format("%lld ", ms).append(kMilliseconds);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "form/sale_reading.h"
 #include "text/format.h"
 #include "text/numbers.h"
+#include "text/till_texts.h"
 
 namespace {
 
@@ -18,18 +19,8 @@ constexpr int kGoodsColumn = 18;
 // Quantities above this leave no room for the space before the amount.
 constexpr int32_t kNarrowQuantity = 99;
 
-// Fixed lines, GBK.
-constexpr std::string_view kTitle = "            \xCF\xFA\xCA\xDB\xB5\xA5\r\n";  // 销售单
+// The pieces without words; the texts are GBK, from text/till_texts.txt.
 constexpr std::string_view kSeparator = "--------------------------------\r\n";
-// 演示 ... 数量 单价  金额
-constexpr std::string_view kColumnHeader =
-    "\xD1\xDD\xCA\xBE             \xCA\xFD\xC1\xBF \xB5\xA5\xBC\xDB  \xBD\xF0\xB6\xEE\r\n";
-// The labels of the lines that carry typed texts.
-constexpr std::string_view kCashierLabel = "\xCA\xD5\xD2\xF8\xD4\xB1:";     // 收银员:
-constexpr std::string_view kNumberLabel = "   \xB1\xE0\xBA\xC5:";           // 3 spaces, 编号:
-constexpr std::string_view kDateLabel = "\xC8\xD5\xC6\xDA:";                // 日期:
-constexpr std::string_view kTimeLabel = "    \xCA\xB1\xBC\xE4:";            // 4 spaces, 时间:
-constexpr std::string_view kPeriodLabel = "\xB3\xA1\xC6\xDA\xB4\xCE:    ";  // 场期次:, 4 spaces
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kFeed = "\r\n\r\n\r\n\r\n\r\n";
 // Between the period field's two parts.
@@ -41,6 +32,11 @@ std::string Join(std::initializer_list<std::string_view> parts) {
   std::string joined;
   for (const std::string_view part : parts) joined += part;
   return joined;
+}
+
+// "合计:￥7.00": the label and the amount with two decimals.
+std::string MoneyLine(std::string_view label, double amount) {
+  return Join({label, Format("%.2f", amount), kLineEnd});
 }
 
 }  // namespace
@@ -75,12 +71,12 @@ std::vector<std::string> ComposeReceipt(const ReceiptValues& values) {
     return FormatItemLine(item.goods, item.quantity, item.price);
   });
   pieces.emplace_back(kSeparator);
-  pieces.push_back(Format("\xBA\xCF\xBC\xC6:\xA3\xA4%.2f\r\n", values.total));     // 合计:￥
-  pieces.push_back(Format("\xCA\xB5\xCA\xD5:\xA3\xA4%.2f\r\n", values.received));  // 实收:￥
+  pieces.push_back(MoneyLine(kTotalLabel, values.total));
+  pieces.push_back(MoneyLine(kReceivedLabel, values.received));
   // Cash is always reported equal to the amount received.
-  pieces.push_back(Format("\xCF\xD6\xBD\xF0:\xA3\xA4%.2f\r\n", values.received));  // 现金:￥
-  // 找补:￥ the change, negative when too little was received
-  pieces.push_back(Format("\xD5\xD2\xB2\xB9:\xA3\xA4%.2f\r\n", values.received - values.total));
+  pieces.push_back(MoneyLine(kCashLabel, values.received));
+  // The change, negative when too little was received.
+  pieces.push_back(MoneyLine(kChangeLabel, values.received - values.total));
   // The period's first part; the line goes on after the gap.
   pieces.push_back(Join({kPeriodLabel, values.period1}));
   pieces.emplace_back(kPeriodGap);

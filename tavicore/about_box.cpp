@@ -9,12 +9,10 @@
 
 #include "gui/app_icon.h"
 #include "gui/wx_text.h"
+#include "text/till_texts.h"
 
 namespace {
 
-constexpr std::string_view kCaptionPrefix = "\xB9\xD8\xD3\xDA ";  // "关于 "
-constexpr std::string_view kVersionPrefix = "\xB0\xE6\xB1\xBE ";  // "版本 "
-constexpr std::string_view kCloseLabel = "\xC8\xB7\xB6\xA8";      // "确定"
 constexpr int kIconSize = 48;
 constexpr int kGap = 12;
 

@@ -1,11 +1,11 @@
-#include "text/gbk.h"
-
-#include <iconv.h>
+#include "text/gbk_posix.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
+#include <cstring>
 
+#include "text/gbk.h"
+#include "text/till_texts_utf8.h"
 #include "text/utf8.h"
 
 namespace {
@@ -16,6 +16,12 @@ constexpr char kReplacement = '?';
 // long text full of such characters (a pasted megabyte of emoji) would take seconds with
 // the whole text handed over each time.
 constexpr size_t kWindow = 256;
+
+// iconv_open reports failure as the descriptor (iconv_t)-1.
+bool IsOpen(iconv_t converter) {
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast,performance-no-int-to-ptr)
+  return converter != reinterpret_cast<iconv_t>(-1);
+}
 
 // Whether `text` starts with a Unicode tag character (U+E0000 to U+E007F); flag emoji of
 // regions carry them. All of them start with the byte F3.
@@ -31,38 +37,77 @@ size_t SkipLength(std::string_view input, size_t at, bool input_is_utf8) {
   return input_is_utf8 ? BrokenUtf8Length(input.substr(at)) : 1;
 }
 
-// Conversions through iconv that replace what cannot be converted instead of failing.
-// Without the converter every non-ASCII byte is replaced, so the caller always gets a
-// text of the right shape.
-class Converter {
- public:
-  Converter(const char* to, const char* from, bool input_is_utf8)
-      : cd_(iconv_open(to, from)), input_is_utf8_(input_is_utf8) {}
-  ~Converter() {
-    if (IsOpen()) iconv_close(cd_);
+std::string Reserved(std::string_view input) {
+  std::string output;
+  output.reserve(input.size() + input.size() / 2 + 16);
+  return output;
+}
+
+// The till's converters, opened at the first text or question.
+IconvGbk& TillGbk() {
+  static IconvGbk gbk("GBK");
+  return gbk;
+}
+
+}  // namespace
+
+IconvGbk::IconvGbk(const char* gbk_codeset)
+    : codeset_(gbk_codeset),
+      to_gbk_(iconv_open(gbk_codeset, "UTF-8")),
+      from_gbk_(IsOpen(to_gbk_) ? iconv_open("UTF-8", gbk_codeset) : to_gbk_) {
+  if (!IsOpen(from_gbk_)) opening_error_ = errno;
+}
+
+IconvGbk::~IconvGbk() {
+  if (IsOpen(to_gbk_)) iconv_close(to_gbk_);
+  if (IsOpen(from_gbk_)) iconv_close(from_gbk_);
+}
+
+// The system's converter skips tag characters without a word, which would empty a text
+// of nothing else; like every other character GBK cannot hold, each becomes "?".
+std::string IconvGbk::FromUtf8(std::string_view utf8) {
+  const std::scoped_lock lock(converting_);
+  std::string gbk = Reserved(utf8);
+  size_t start = 0;
+  for (size_t at = 0; at < utf8.size(); ++at) {
+    if (!StartsWithTagCharacter(utf8.substr(at))) continue;
+    Append(to_gbk_, utf8.substr(start, at - start), true, gbk);
+    gbk += kReplacement;
+    start = at + 4;
+    at += 3;
   }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+  Append(to_gbk_, utf8.substr(start), true, gbk);
+  return gbk;
+}
 
-  // Appends `input` converted to `output`.
-  void Append(std::string_view input, std::string& output);
+std::string IconvGbk::ToUtf8(std::string_view gbk) {
+  const std::scoped_lock lock(converting_);
+  std::string utf8 = Reserved(gbk);
+  Append(from_gbk_, gbk, false, utf8);
+  return utf8;
+}
 
- private:
-  bool IsOpen() const {
-    // iconv_open reports failure as the descriptor (iconv_t)-1.
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast,performance-no-int-to-ptr)
-    return cd_ != reinterpret_cast<iconv_t>(-1);
-  }
+// The cashier's line, then the installer's with the system's words in brackets.
+std::optional<std::string> IconvGbk::UnavailableMessage() const {
+  if (!opening_error_) return std::nullopt;
+  const char* words = strerrordesc_np(*opening_error_);
+  std::string message(utf8::kNoGbkMessage);
+  message += '\n';
+  message += utf8::kNoGbkModuleText;
+  message += utf8::kOpenBracket;
+  message += "iconv_open " + codeset_ + ": " + (words != nullptr ? words : "?");
+  message += utf8::kCloseBracket;
+  return message;
+}
 
-  iconv_t cd_;
-  bool input_is_utf8_;
-};
-
-void Converter::Append(std::string_view input, std::string& output) {
-  if (!IsOpen()) {
+// Appends `input` converted to `output`, replacing what cannot be converted.
+void IconvGbk::Append(iconv_t converter, std::string_view input, bool input_is_utf8,
+                      std::string& output) {
+  if (!IsOpen(converter)) {
     for (char byte : input) output += static_cast<unsigned char>(byte) < 0x80 ? byte : kReplacement;
     return;
   }
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
   size_t at = 0;
   char buffer[4096];
   while (at < input.size()) {
@@ -73,7 +118,7 @@ void Converter::Append(std::string_view input, std::string& output) {
     size_t in_left = window;
     char* out = buffer;
     size_t out_left = sizeof buffer;
-    size_t result = iconv(cd_, &in, &in_left, &out, &out_left);
+    size_t result = iconv(converter, &in, &in_left, &out, &out_left);
     int error = errno;
     output.append(buffer, out - buffer);
     at += window - in_left;
@@ -82,38 +127,19 @@ void Converter::Append(std::string_view input, std::string& output) {
     if (error == EINVAL && at + in_left < input.size()) continue;
     // EILSEQ (cannot convert) or EINVAL (cut off at the end): replace and go on.
     output += kReplacement;
-    at += SkipLength(input, at, input_is_utf8_);
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    at += SkipLength(input, at, input_is_utf8);
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
   }
 }
 
-std::string Reserved(std::string_view input) {
-  std::string output;
-  output.reserve(input.size() + input.size() / 2 + 16);
-  return output;
-}
-
-}  // namespace
-
-// The system's converter skips tag characters without a word, which would empty a text
-// of nothing else; like every other character GBK cannot hold, each becomes "?".
 std::string Utf8ToGbk(std::string_view utf8) {
-  Converter converter("GBK", "UTF-8", true);
-  std::string gbk = Reserved(utf8);
-  size_t start = 0;
-  for (size_t at = 0; at < utf8.size(); ++at) {
-    if (!StartsWithTagCharacter(utf8.substr(at))) continue;
-    converter.Append(utf8.substr(start, at - start), gbk);
-    gbk += kReplacement;
-    start = at + 4;
-    at += 3;
-  }
-  converter.Append(utf8.substr(start), gbk);
-  return gbk;
+  return TillGbk().FromUtf8(utf8);
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
-  std::string utf8 = Reserved(gbk);
-  Converter("UTF-8", "GBK", false).Append(gbk, utf8);
-  return utf8;
+  return TillGbk().ToUtf8(gbk);
+}
+
+std::optional<std::string> GbkUnavailableMessage() {
+  return TillGbk().UnavailableMessage();
 }

@@ -27,8 +27,8 @@
 namespace {
 
 // Goods, GBK.
-const std::string kMungBeans = "\xC2\xCC\xB6\xB9";  // 绿豆
-const std::string kSoybeans = "\xB4\xF3\xB6\xB9";   // 大豆
+const std::string kMungBeansGoods(kMungBeans);
+const std::string kSoybeansGoods(kSoybeans);
 
 // The boxes a cashier types into, the total box aside.
 std::vector<int> TypingBoxes() {
@@ -163,7 +163,7 @@ TEST_F(HostileInputTest, AMegabyteCashierAndHugeBoxesPrintWhatTheBoxesHold) {
                           Ascii(IDC_RECEIPTNO),
                           Ascii(IDC_DATE),  // not a date: printed as typed
                           Ascii(IDC_TIME),
-                          {{kMungBeans, 2147483647, 0.5}, {kSoybeans, 3, 1.25}},
+                          {{kMungBeansGoods, 2147483647, 0.5}, {kSoybeansGoods, 3, 1.25}},
                           5000,
                           Times("\xC6\xDA", Value(IDC_PERIOD1).length()),  // 期
                           Ascii(IDC_PERIOD2)};
@@ -196,7 +196,7 @@ TEST_F(HostileInputTest, CharactersGbkCannotHoldPrintAsQuestionMarks) {
                           "7?",
                           "2024/3/5?",  // not a date any more: printed as typed
                           "9:07:02",
-                          {{kMungBeans, 2, 3.5}},
+                          {{kMungBeansGoods, 2, 3.5}},
                           20,
                           "???????",
                           "\xA8\xA6?"};  // é
@@ -224,7 +224,7 @@ TEST_F(HostileInputTest, PrintfSequencesAreTextAndReadAsNoNumber) {
   Type(MakeItemRow(1).quantity, "2%s%n%x");
   Type(MakeItemRow(1).price, "3.5%n");
   EXPECT_EQ(PressTotal(), "7.00");
-  const ExpectedSale sale{kSequence, kSequence, kSequence, kSequence, {{kMungBeans, 2, 3.5}},
+  const ExpectedSale sale{kSequence, kSequence, kSequence, kSequence, {{kMungBeansGoods, 2, 3.5}},
                           0,         kSequence, kSequence};
   ExpectSameReceipt(PressPrint(), ExpectedReceipt(sale));
 }
@@ -249,9 +249,14 @@ TEST_F(HostileInputTest, QuantitiesAtTheEdgesReadAsWholeNumbers) {
   for (const auto& each : rows) TypeRow(row++, each.goods, each.quantity, each.price);
 
   EXPECT_EQ(PressTotal(), "2147483649.50");
-  const ExpectedSale sale{
-      "Li", "", "2024-03-05", "09:07:02", {{kMungBeans, 2147483647, 1}, {kSoybeans, 1, 2.5}}, 1,
-      "",   ""};
+  const ExpectedSale sale{"Li",
+                          "",
+                          "2024-03-05",
+                          "09:07:02",
+                          {{kMungBeansGoods, 2147483647, 1}, {kSoybeansGoods, 1, 2.5}},
+                          1,
+                          "",
+                          ""};
   ExpectSameReceipt(PressPrint(), ExpectedReceipt(sale));
 }
 
@@ -266,7 +271,8 @@ TEST_F(HostileInputTest, PricesThatAreNoPlainDecimalEndTheRun) {
   Set(MakeItemRow(1).price, "2");
   Pick(2, "大豆");
   Set(MakeItemRow(2).quantity, "1");
-  const ExpectedSale sale{"Li", "", "2024-03-05", "09:07:02", {{kMungBeans, 1, 2}}, 10, "", ""};
+  const ExpectedSale sale{"Li", "", "2024-03-05", "09:07:02", {{kMungBeansGoods, 1, 2}}, 10,
+                          "",   ""};
   for (const char* price : {"nan", "inf", "0x10"}) {
     Type(MakeItemRow(2).price, price);
     EXPECT_EQ(PressTotal(), "2.00") << price;

@@ -135,12 +135,12 @@ TEST_F(ReceiptDlgTest, EnterInABoxMovesOnAndKeepsTheFormOpen) {
 // The form operations take any control: a label is read and written through its label,
 // a box through its value (the sanitize build checks every cast on the way).
 TEST_F(ReceiptDlgTest, FormOperationsReachLabelsAndBoxesAlike) {
-  EXPECT_EQ(dialog_->GetText(IDC_PASSPHRASE_LABEL), "\xBF\xDA\xC1\xEE\xA3\xBA");  // 口令：
-  dialog_->SetText(IDC_PASSPHRASE_LABEL, "\xBF\xDA\xC1\xEE");                     // 口令
+  EXPECT_EQ(dialog_->GetText(IDC_PASSPHRASE_LABEL), kPassphraseFieldLabel);
+  dialog_->SetText(IDC_PASSPHRASE_LABEL, Utf8ToGbk("口令"));
   EXPECT_EQ(dialog_->FindWindow(IDC_PASSPHRASE_LABEL)->GetLabel(), wxString::FromUTF8("口令"));
   dialog_->SetText(IDC_CASHIER, "Li");
   EXPECT_EQ(dialog_->GetText(IDC_CASHIER), "Li");
-  EXPECT_EQ(dialog_->GetText(IDC_TOTAL_BUTTON), "\xBA\xCF\xBC\xC6 >>");  // 合计 >>
+  EXPECT_EQ(dialog_->GetText(IDC_TOTAL_BUTTON), kTotalButtonCaption);
 }
 
 // Enter on a button presses it, as the toolkit does; the focus stays on the button.

@@ -44,7 +44,7 @@ TEST(PrintMessagesTest, AreTheGbkOfTheirTexts) {
 }
 
 constexpr int kPickerOne = IDC_GOODS1;
-const std::string kMungBeansLine = "\xC2\xCC\xB6\xB9              2  3.50 7.00\r\n";  // 绿豆
+const std::string kMungBeansLine = std::string(kMungBeans) + "              2  3.50 7.00\r\n";
 
 std::string Message(std::string_view text) {
   return "message:" + std::string(text);
@@ -169,9 +169,7 @@ TEST_F(PrintCommandTest, PrintsTheLargestAmountsThatStayInRange) {
   Type(sale);
   print_.OnPrint();
   ASSERT_EQ(printer_.writes.size(), 18u);
-  EXPECT_EQ(printer_.writes[12].substr(0, 8),
-            "\xD5\xD2\xB2\xB9:\xA3\xA4"
-            "1");  // 找补:￥ 1.7e308 in full
+  EXPECT_EQ(printer_.writes[12].substr(0, 8), std::string(kChangeLabel) + "1");  // 1.7e308 in full
   EXPECT_EQ(printer_.writes[12].size(), 7u + 309u + 3u + 2u);
 }
 
@@ -222,11 +220,9 @@ TEST_F(PrintCommandTest, PrintsTheRowsBeforeTheFirstInvalidOne) {
   print_.OnPrint();
   ASSERT_EQ(printer_.writes.size(), 18u);
   EXPECT_EQ(printer_.writes[6], kMungBeansLine);
-  EXPECT_EQ(printer_.writes[7], "\xB9\xD2\xC3\xE6              1  4.00 4.00\r\n");  // 挂面
+  EXPECT_EQ(printer_.writes[7], std::string(kNoodles) + "              1  4.00 4.00\r\n");
   EXPECT_EQ(printer_.writes[8], "--------------------------------\r\n");
-  EXPECT_EQ(printer_.writes[9],
-            "\xBA\xCF\xBC\xC6:\xA3\xA4"
-            "11.00\r\n");  // 合计:￥
+  EXPECT_EQ(printer_.writes[9], std::string(kTotalLabel) + "11.00\r\n");
 }
 
 TEST_F(PrintCommandTest, LineAmountsAddUpToTheTotal) {
@@ -235,11 +231,9 @@ TEST_F(PrintCommandTest, LineAmountsAddUpToTheTotal) {
   Type(sale);
   print_.OnPrint();
   ASSERT_EQ(printer_.writes.size(), 18u);
-  EXPECT_EQ(printer_.writes[6], "\xC2\xCC\xB6\xB9              2  1.00 2.00\r\n");  // 绿豆
-  EXPECT_EQ(printer_.writes[7], "\xB4\xF3\xB6\xB9              1  2.00 2.00\r\n");  // 大豆
-  EXPECT_EQ(printer_.writes[9],
-            "\xBA\xCF\xBC\xC6:\xA3\xA4"
-            "4.00\r\n");  // 合计:￥
+  EXPECT_EQ(printer_.writes[6], std::string(kMungBeans) + "              2  1.00 2.00\r\n");
+  EXPECT_EQ(printer_.writes[7], std::string(kSoybeans) + "              1  2.00 2.00\r\n");
+  EXPECT_EQ(printer_.writes[9], std::string(kTotalLabel) + "4.00\r\n");
 }
 
 TEST_F(PrintCommandTest, FailedWriteStopsClosesAndSaysTheReceiptMayBeIncomplete) {
@@ -292,7 +286,7 @@ TEST_F(PrintCommandTest, BoxesKeepWhatWasTyped) {
   print_.OnPrint();
   ASSERT_EQ(printer_.writes.size(), 17u);
   EXPECT_EQ(printer_.writes[3],
-            "\xC8\xD5\xC6\xDA:2024-03-05    \xCA\xB1\xBC\xE4:09:07:00\r\n");  // 日期: 时间:
+            std::string(kDateLabel) + "2024-03-05" + std::string(kTimeLabel) + "09:07:00\r\n");
   EXPECT_EQ(form_.GetText(IDC_DATE), "2024/3/5");
   EXPECT_EQ(form_.GetText(IDC_TIME), "9:07");
   EXPECT_EQ(form_.GetText(IDC_CASHIER), "Li");

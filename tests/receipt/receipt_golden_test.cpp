@@ -46,9 +46,9 @@ INSTANTIATE_TEST_SUITE_P(Sales, ReceiptGoldenTest, testing::ValuesIn(GoldenSales
 // The layout rules as the GUI tests write receipts out give the hand-written receipts too,
 // so a receipt those tests expect is one a person checked.
 TEST(ExpectedReceiptTest, GivesTheHandWrittenReceipts) {
-  const std::string mung_beans = "\xC2\xCC\xB6\xB9";          // 绿豆
-  const std::string soybeans = "\xB4\xF3\xB6\xB9";            // 大豆
-  const std::string peanut_oil = "\xBB\xA8\xC9\xFA\xD3\xCD";  // 花生油
+  const std::string mung_beans(kMungBeans);
+  const std::string soybeans(kSoybeans);
+  const std::string peanut_oil(kPeanutOil);
   const struct {
     const char* golden = nullptr;
     ExpectedSale sale;

@@ -18,14 +18,14 @@ std::string ExpectedItemLine(const ExpectedItem& item) {
 }
 
 std::string ExpectedReceipt(const ExpectedSale& sale) {
-  std::string receipt(kExpectedTitle);
+  std::string receipt(kTitle);
   receipt += kExpectedSeparator;
   receipt += std::string(kCashierLabel) + sale.cashier + std::string(kNumberLabel) + sale.number;
   receipt += kCrLf;
   receipt += std::string(kDateLabel) + sale.date + std::string(kTimeLabel) + sale.time;
   receipt += kCrLf;
   receipt += kExpectedSeparator;
-  receipt += kExpectedHeader;
+  receipt += kColumnHeader;
   double total = 0;
   for (const ExpectedItem& item : sale.items) {
     receipt += ExpectedItemLine(item);

@@ -7,23 +7,12 @@
 #include <string_view>
 #include <vector>
 
-// The receipt's fixed texts, GBK.
-inline constexpr std::string_view kExpectedTitle =
-    "            \xCF\xFA\xCA\xDB\xB5\xA5\r\n";  // 销售单
+#include "text/till_texts.h"
+
+// The receipt's pieces without words; its texts (kTitle, kColumnHeader, kCashierLabel, ...)
+// come from the till's table, text/till_texts.txt.
 inline constexpr std::string_view kExpectedSeparator = "--------------------------------\r\n";
-// 演示             数量 单价  金额
-inline constexpr std::string_view kExpectedHeader =
-    "\xD1\xDD\xCA\xBE             \xCA\xFD\xC1\xBF \xB5\xA5\xBC\xDB  \xBD\xF0\xB6\xEE\r\n";
 inline constexpr std::string_view kExpectedFeed = "\r\n\r\n\r\n\r\n\r\n";
-inline constexpr std::string_view kCashierLabel = "\xCA\xD5\xD2\xF8\xD4\xB1:";     // 收银员:
-inline constexpr std::string_view kNumberLabel = "   \xB1\xE0\xBA\xC5:";           // 编号:
-inline constexpr std::string_view kDateLabel = "\xC8\xD5\xC6\xDA:";                // 日期:
-inline constexpr std::string_view kTimeLabel = "    \xCA\xB1\xBC\xE4:";            // 时间:
-inline constexpr std::string_view kTotalLabel = "\xBA\xCF\xBC\xC6:\xA3\xA4";       // 合计:￥
-inline constexpr std::string_view kReceivedLabel = "\xCA\xB5\xCA\xD5:\xA3\xA4";    // 实收:￥
-inline constexpr std::string_view kCashLabel = "\xCF\xD6\xBD\xF0:\xA3\xA4";        // 现金:￥
-inline constexpr std::string_view kChangeLabel = "\xD5\xD2\xB2\xB9:\xA3\xA4";      // 找补:￥
-inline constexpr std::string_view kPeriodLabel = "\xB3\xA1\xC6\xDA\xB4\xCE:    ";  // 场期次:
 inline constexpr std::string_view kPeriodGap{"\0\0\0\0\0\0\0", 7};
 inline constexpr std::string_view kCrLf = "\r\n";
 

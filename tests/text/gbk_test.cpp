@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "text/till_texts_utf8.h"
+
 namespace {
 
 struct Pair {
@@ -33,6 +35,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Pair{"a绿b",
                          "a\xC2\xCC"
                          "b"}));
+
+// The build writes the till's texts in GBK itself; they must be what the till's own
+// conversion makes of them on this system, both ways.
+class TillTextTest : public testing::TestWithParam<TillText> {};
+
+TEST_P(TillTextTest, IsTheGbkOfItsTableText) {
+  EXPECT_EQ(Utf8ToGbk(GetParam().utf8), GetParam().gbk);
+  EXPECT_EQ(GbkToUtf8(GetParam().gbk), GetParam().utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TillTextTest, testing::ValuesIn(kTillTexts),
+                         [](const testing::TestParamInfo<TillText>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(GbkTest, ByteLengthsAreGbkLengths) {
   EXPECT_EQ(Utf8ToGbk("花生油").size(), 6u);
