@@ -115,7 +115,7 @@ class DevicePort : public PrinterPort {
 
  private:
   std::optional<std::string> WriteAll(std::string_view bytes, PrintProgress& progress);
-  std::optional<std::string> WaitUntilSent(PrintProgress& progress);
+  std::optional<std::string> WaitUntilDelivered(PrintProgress& progress);
   std::optional<std::string> GoOnWaiting(PrinterWait& wait, bool explaining);
   void WaitForRoom();
   void NextBackoff() { backoff_ = std::min(backoff_ * 2, kLongestBackoff); }
@@ -193,7 +193,7 @@ std::optional<std::string> DevicePort::WriteAll(std::string_view bytes, PrintPro
 // has handed the bytes to the bus, and cancels whatever is still on its way when the port
 // is closed: the end of the receipt would never reach the printer. So the port waits for
 // the last write as it waits for room, paper out and offline included.
-std::optional<std::string> DevicePort::WaitUntilSent(PrintProgress& progress) {
+std::optional<std::string> DevicePort::WaitUntilDelivered(PrintProgress& progress) {
   PrinterWait wait(progress, stall_timeout_, files_.Now());
   backoff_ = kFirstBackoff;
   for (;;) {
@@ -289,7 +289,7 @@ std::string DevicePort::PrintingFailure(int error, std::optional<PrinterProblem>
 
 std::optional<std::string> DevicePort::Close(PrintProgress& progress) {
   if (fd_ < 0) return std::nullopt;
-  std::optional<std::string> failure = failed_ ? std::nullopt : WaitUntilSent(progress);
+  std::optional<std::string> failure = failed_ ? std::nullopt : WaitUntilDelivered(progress);
   EndStateReading(progress);
   const int result = files_.Close(fd_);
   const int error = errno;

@@ -248,6 +248,13 @@ INSTANTIATE_TEST_SUITE_P(
             .printer = "ready,take=150,await=/tmp/printed",
             .arrival = Arrival::kPartOfFirst,
             .shown = {WriteFailed("打印机 10 秒内没有接收任何数据，请检查是否缺纸、是否联机。")}},
+        DriverCase{
+            .name = "usb_stalled_in_the_last_piece",
+            .machine = Machine::kUsb,
+            .sales = {"two_rows"},
+            .printer = "ready,take=-10,await=/tmp/printed",
+            .arrival = Arrival::kPartOfFirst,
+            .shown = {WriteFailed("打印机 10 秒内没有接收任何数据，请检查是否缺纸、是否联机。")}},
         DriverCase{.name = "usb_busy",
                    .machine = Machine::kUsb,
                    .sales = {"two_rows"},
