@@ -45,6 +45,8 @@ bool PrintProgressWindow::KeepWaiting() {
   const auto now = std::chrono::steady_clock::now();
   if (!waiting_since_) {
     waiting_since_ = now;
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus != nullptr && wxGetTopLevelParent(focus) == &form_) focus_before_ = focus;
     form_disabled_.emplace();
     busy_.emplace();
   }
@@ -67,6 +69,8 @@ void PrintProgressWindow::Finished() {
   problem_.clear();
   busy_.reset();
   form_disabled_.reset();
+  if (focus_before_) focus_before_->SetFocus();
+  focus_before_ = nullptr;
   waiting_since_.reset();
   cancelled_ = false;
 }
