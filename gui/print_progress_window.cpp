@@ -78,7 +78,8 @@ void PrintProgressWindow::Finished() {
 // The form is disabled meanwhile, so this is the one window that takes input. Its button has the
 // cancel ID, which Esc and the close box press too.
 void PrintProgressWindow::ShowWindow() {
-  window_ = new wxDialog(&form_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+  // Titled as it begins, so a screen reader names the window when it opens.
+  window_ = new wxDialog(&form_, wxID_ANY, ToWx(kPrintingText), wxDefaultPosition, wxDefaultSize,
                          wxCAPTION | wxCLOSE_BOX);
   window_->SetFont(form_.GetFont());
   auto* column = new wxBoxSizer(wxVERTICAL);
