@@ -12,8 +12,6 @@
 #include "gui/receipt_dlg.h"
 #include "port/printer_posix.h"
 
-namespace {
-
 class FormOnDeviceApp : public wxApp {
  public:
   bool OnInit() override {
@@ -25,8 +23,6 @@ class FormOnDeviceApp : public wxApp {
     return false;
   }
 };
-
-}  // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(FormOnDeviceApp);
 
