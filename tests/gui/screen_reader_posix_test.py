@@ -51,10 +51,13 @@ def message(text):
 
 ROWS = range(2, 7)
 COLUMNS = (("商品", "combo box"), ("数量", "text"), ("单价", "text"))
+# The window manager may activate the form before the toolkit's accessibility layer tells
+# of it (seen on a loaded machine): Orca then does not say the form's name as it opens.
+FORM_OPENED = Maybe("Norvessa frame.")
 # what the test does, what Orca says after it, in order; the form opens on 收银员, its date
 # and time boxes hold the moment it opened
 EXPECTED = [
-    (None, ["Norvessa frame.", "收银员： text."]),
+    (None, [FORM_OPENED, "收银员： text."]),
     ("Tab", ["编号： text."]),
     ("Tab", ["日期： text.", "{date} selected."]),
     ("Tab", ["时间： text.", "{time} selected."]),
