@@ -36,12 +36,33 @@ bool Name(GtkWidget* widget, const wxString& name) {
   return accessible != nullptr;
 }
 
+// The toolkit makes a label the mnemonic label of the next child of the form that takes the
+// keyboard. After the form's last label ("口令：") that is the next window opened over the
+// form (the About box, the print's progress window); GTK reports a widget as labelled by its
+// mnemonic labels, and a screen reader names a window by its label before its title, so each
+// was announced as "口令：". A label tied to its box stays the box's mnemonic label; cleared,
+// as when the box goes, it stays clear.
+void KeepMnemonicOnBox(GObject* label, GParamSpec* /*property*/, gpointer box) {
+  GtkWidget* mnemonic = gtk_label_get_mnemonic_widget(GTK_LABEL(label));
+  if (mnemonic != nullptr && mnemonic != box)
+    gtk_label_set_mnemonic_widget(GTK_LABEL(label), GTK_WIDGET(box));
+}
+
+bool KeepMnemonicLabel(GtkWidget* widget, GtkWidget* label) {
+  if (!GTK_IS_LABEL(label)) return false;
+  gtk_label_set_mnemonic_widget(GTK_LABEL(label), widget);
+  // Disconnected once the box is gone.
+  return g_signal_connect_object(label, "notify::mnemonic-widget", G_CALLBACK(KeepMnemonicOnBox),
+                                 widget, static_cast<GConnectFlags>(0)) != 0;
+}
+
 bool Tie(GtkWidget* widget, GtkWidget* label) {
   AtkObject* named = AccessibleOf(widget);
   AtkObject* tied = AccessibleOf(label);
   return named != nullptr && tied != nullptr &&
          atk_object_add_relationship(named, ATK_RELATION_LABELLED_BY, tied) != FALSE &&
-         atk_object_add_relationship(tied, ATK_RELATION_LABEL_FOR, named) != FALSE;
+         atk_object_add_relationship(tied, ATK_RELATION_LABEL_FOR, named) != FALSE &&
+         KeepMnemonicLabel(widget, label);
 }
 
 // GTK tells of every focus move twice: the widget's own notice as it takes the focus, and
@@ -57,7 +78,9 @@ bool Tie(GtkWidget* widget, GtkWidget* label) {
 //
 // Not so when the box takes the focus as its window is activated: a screen reader ignores
 // the box's notice as coming from a window not yet active, and the tracker's, after the
-// window's, is the one it hears.
+// window's, is the one it hears. On a desktop that is every move after a message: the box
+// was given the focus while the message still had the keyboard, and GTK tells of it only
+// when the window manager gives the keyboard back to the form.
 bool IsWindowActivation() {
   GdkEvent* current = gtk_get_current_event();
   const bool activation = current != nullptr && current->type == GDK_FOCUS_CHANGE;

@@ -41,6 +41,8 @@ bool PrintProgressWindow::KeepWaiting() {
   const auto now = std::chrono::steady_clock::now();
   if (!waiting_since_) {
     waiting_since_ = now;
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus != nullptr && wxGetTopLevelParent(focus) == &form_) focus_before_ = focus;
     form_disabled_.emplace();
     busy_.emplace();
   }
@@ -63,6 +65,8 @@ void PrintProgressWindow::Finished() {
   problem_.clear();
   busy_.reset();
   form_disabled_.reset();
+  if (focus_before_) focus_before_->SetFocus();
+  focus_before_ = nullptr;
   waiting_since_.reset();
   cancelled_ = false;
 }
@@ -70,7 +74,8 @@ void PrintProgressWindow::Finished() {
 // The form is disabled meanwhile, so this is the one window that takes input. Its button has the
 // cancel ID, which Esc and the close box press too.
 void PrintProgressWindow::ShowWindow() {
-  window_ = new wxDialog(&form_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+  // Titled as it begins, so a screen reader names the window when it opens.
+  window_ = new wxDialog(&form_, wxID_ANY, ToWx(kPrintingText), wxDefaultPosition, wxDefaultSize,
                          wxCAPTION | wxCLOSE_BOX);
   window_->SetFont(form_.GetFont());
   auto* column = new wxBoxSizer(wxVERTICAL);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include <chrono>
 #include <optional>
@@ -36,6 +37,10 @@ class PrintProgressWindow : public PrintProgress {
   // takes no input (nothing may start another print or end the form) and shows it is busy.
   // The checks before a print run with the form enabled, so their focus moves hold.
   std::optional<wxWindowDisabler> form_disabled_;
+  // GTK takes the keyboard from a control it disables and does not give it back: the
+  // form's control that had it when the wait began has it again once the form is enabled,
+  // so the keys and a screen reader are back on it (on 打印) after the print's message.
+  wxWeakRef<wxWindow> focus_before_;
   std::optional<wxBusyCursor> busy_;
   wxDialog* window_ = nullptr;    // owned by the form once shown
   wxStaticText* text_ = nullptr;  // the window's text, while shown

@@ -125,15 +125,25 @@ def check_focus(app, pid):
     return not unheard and not repeated
 
 
+def window_of(node):
+    while node is not None and node.getRoleName() != "frame":
+        node = node.parent
+    return node
+
+
 def check_about(app):
     """A screen reader's click on 关于 must come back at once: the bus answers nothing while
-    a press is being handled, so a modal box opened inside it could not be closed."""
+    a press is being handled, so a modal box opened inside it could not be closed. The box
+    is named by its title, not by a label of the form."""
     node_where(app, lambda node: node.name == "关于").queryAction().doAction(0)
     close = node_where(app, lambda node: node.name == "确定")
     if close is None:
         print("FAIL: the About box pressed open through AT-SPI cannot be reached")
         return False
-    return close.queryAction().doAction(0)
+    labels = labels_of(window_of(close))
+    if labels:
+        print(f"FAIL: the About box is labelled by {labels}")
+    return close.queryAction().doAction(0) and not labels
 
 
 def main(program):
