@@ -56,7 +56,7 @@ print() {
 
 report() {
   cat /tmp/shown >&3
-  [ -e /tmp/printer.bin ] && echo "usb $(od -An -tx1 -v /tmp/printer.bin | tr -d ' \n')" >&3
+  [ -e /tmp/printer.bin ] && echo "usb $(od -An -tx1 -v /tmp/printer.bin | tr '\n' ' ')" >&3
   echo "$1" >&3
   poweroff -f
 }

@@ -2,8 +2,8 @@
 // form held in memory and printed through the till's "LPT1" (/dev/lp0, else /dev/usb/lp0)
 // by the real device port, as the cashier's account (in the group lp) or as an account
 // outside it. What the cashier would see is written to standard output, a line each:
-// "problem HEX" for the progress window's problem text ("problem" alone once it is over)
-// and "message HEX" for a message box, the GBK text as hex digits.
+// "problem HEX" for the progress window's problem text (no HEX once it is over) and
+// "message HEX" for a message box, the GBK text as hex pairs.
 //
 //   guest_print [--stranger] SALE...
 #include <grp.h>
@@ -19,6 +19,7 @@
 #include "port/lpt1.h"
 #include "receipt/print_command.h"
 #include "tests/support/fake_form.h"
+#include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
 
 namespace {
@@ -27,14 +28,7 @@ constexpr uid_t kCashier = 1000;
 constexpr gid_t kPrinterGroup = 7;  // lp
 
 void Report(const char* what, std::string_view text) {
-  std::string line = what;
-  if (!text.empty()) line += ' ';
-  for (const unsigned char byte : text) {
-    char hex[3];
-    std::snprintf(hex, sizeof hex, "%02X", byte);
-    line += hex;
-  }
-  line += '\n';
+  const std::string line = std::string(what) + " " + Hex(text) + "\n";
   // One write a line, unbuffered: the printer program reads the lines as they come.
   if (write(STDOUT_FILENO, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
     std::perror("guest_print: report");
