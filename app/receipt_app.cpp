@@ -7,6 +7,7 @@
 
 #include "form/dialog_template.h"
 #include "gui/receipt_dlg.h"
+#include "receipt/print_messages.h"
 #include "text/gbk.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CReceiptApp);
@@ -19,8 +20,8 @@ bool g_dialogRan = false;  // NOLINT(cppcoreguidelines-avoid-non-const-global-va
 bool CReceiptApp::OnInit() {
   // Without GBK every text of the form would show, and every receipt print, as "?": the
   // till says so and ends before anyone types a sale.
-  if (const std::optional<std::string> message = GbkUnavailableMessage()) {
-    wxMessageBox(wxString::FromUTF8(*message),
+  if (const std::optional<std::string> reason = GbkUnavailableReason()) {
+    wxMessageBox(wxString::FromUTF8(NoGbkMessage(*reason)),
                  wxString::FromUTF8(kDialogCaption.data(), kDialogCaption.size()),
                  wxOK | wxICON_ERROR | wxCENTRE);
     return false;

@@ -117,7 +117,8 @@ void PressPrint(benchmark::State& state, FakeForm& form) {
   DevicePrinter printer({file.path()});
   TotalCommand total(form);
   ScriptedProgress progress;
-  PrintCommand print(form, total, printer, progress);
+  InlinePrint runner(progress);
+  PrintCommand print(form, total, printer, runner);
   long long printed = 0;
   bool every_press_printed = true;
   for (auto _ : state) {
@@ -155,12 +156,12 @@ void BM_PrintCashierBytes(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
-// Stands for the form's event loop during a print: each question from the port is a turn
-// of the loop. Notes the longest span from the press to a turn or between two turns, and
-// stops the print, as the cashier's "取消" does, once it has waited `stop_after`.
-class EventLoopTurns : public PrintProgress {
+// Stands for the cashier watching a print: each question from the port is a moment at which
+// "取消" takes effect. Notes the longest span from the press to a question or between two,
+// and stops the print, as "取消" does, once it has waited `stop_after`.
+class CashierWatch : public PrintProgress {
  public:
-  explicit EventLoopTurns(std::chrono::steady_clock::duration stop_after)
+  explicit CashierWatch(std::chrono::steady_clock::duration stop_after)
       : stop_after_(stop_after) {}
 
   bool KeepWaiting() override {
@@ -169,8 +170,7 @@ class EventLoopTurns : public PrintProgress {
     last_turn_ = now;
     return now - pressed_ < stop_after_;
   }
-  void ShowProblem(std::string_view /*text*/) override {}
-  void Finished() override {}
+  void ShowProblem(std::optional<PrinterProblem> /*problem*/) override {}
 
   void Pressed() { pressed_ = last_turn_ = std::chrono::steady_clock::now(); }
   double LongestSeconds() const { return std::chrono::duration<double>(longest_).count(); }
@@ -209,10 +209,10 @@ class StalledPrinter {
 };
 
 // One press of Print on a sale too long for the stalled printer, cancelled after 2 s;
-// the iteration's time is the longest span in which the form could not have answered.
+// the iteration's time is the longest span in which a press of "取消" would have waited.
 // The port asks for the printer's state after a second without progress and, as from a
 // USB printer that does not reply, hears nothing for 5 s (when its driver gives up): the
-// print ends once that answer has come, the form answering meanwhile.
+// print ends once that answer has come.
 void BM_StalledPrintLongestUnansweredSpan(benchmark::State& state) {
   StalledPrinter stalled;
   if (!stalled.ok()) {
@@ -223,18 +223,17 @@ void BM_StalledPrintLongestUnansweredSpan(benchmark::State& state) {
   TypeSale(form, FullSale());
   form.SetText(IDC_CASHIER, std::string(size_t{64} * 1024, 'c'));
   ReportingFileSystem never_answered(std::nullopt);
-  DevicePrinter printer({stalled.path()}, kPrinterStallTimeout, &never_answered);
+  DevicePrinter printer({stalled.path()}, &never_answered);
   TotalCommand total(form);
-  EventLoopTurns turns(std::chrono::seconds(2));
-  PrintCommand print(form, total, printer, turns);
+  CashierWatch turns(std::chrono::seconds(2));
+  InlinePrint runner(turns);
+  PrintCommand print(form, total, printer, runner);
   for (auto _ : state) {
     turns.Pressed();
     print.OnPrint();
     state.SetIterationTime(turns.LongestSeconds());
   }
-  const std::string cancelled =
-      std::string(kWriteFailedMessage) + "\n" + std::string(kPrintCancelledReason);
-  if (form.messages != std::vector<std::string>{cancelled})
+  if (form.messages.size() != 1 || !form.messages[0].starts_with(kCancelledMessage))
     state.SkipWithError("the print did not end as cancelled");
 }
 

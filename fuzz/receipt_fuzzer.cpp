@@ -209,7 +209,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TotalCommand total(form);
   RecordingPrinter printer;
   ScriptedProgress progress;
-  PrintCommand print(form, total, printer, progress);
+  InlinePrint runner(progress);
+  PrintCommand print(form, total, printer, runner);
   total.OnTotal();
   const FakeForm::Boxes before = form.Contents();
   print.OnPrint();

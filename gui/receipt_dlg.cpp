@@ -39,8 +39,9 @@ CReceiptDlg::CReceiptDlg(wxWindow* parent, std::unique_ptr<PrinterConnector> pri
                wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
       m_total(*this),
       m_printer(printer != nullptr ? std::move(printer) : MakeLpt1Connector()),
-      m_progress(*this),
-      m_print(*this, m_total, *m_printer, m_progress),
+      m_progress(*this, [this] { m_printing.Cancel(); }),
+      m_printing(m_progress, m_progress),
+      m_print(*this, m_total, *m_printer, m_printing),
       m_hIcon(LoadAppIcons()) {
   CreateFormWidgets(*this);
   DoDataExchange();
@@ -71,23 +72,29 @@ void CReceiptDlg::OnInitDialog(wxInitDialogEvent& /*event*/) {
   SetUpForm(*this, std::time(nullptr));
 }
 
+// No command runs while a print is under way, a second print included: the form takes no
+// input while the printer makes it wait (m_progress), and a press posted by an automation
+// tool meanwhile is dropped, as a disabled button drops a click.
 void CReceiptDlg::OnTotal(wxCommandEvent& /*event*/) {
-  m_total.OnTotal();
+  if (!m_printing.Running()) m_total.OnTotal();
 }
 
 // The print starts once the press is over. A press through the accessibility layer (a
 // screen reader's or an automation tool's "click") arrives while the layer's bridge is
 // handling that request, and the bridge takes no other until the handler returns: the
-// whole print, with its message, would go unheard by it. While the printer waits, the
-// watcher keeps the form from taking input (m_progress).
+// print's message would go unheard by it.
 void CReceiptDlg::OnPrint(wxCommandEvent& /*event*/) {
-  CallAfter([this] { m_print.OnPrint(); });
+  CallAfter([this] {
+    if (!m_printing.Running()) m_print.OnPrint();
+  });
 }
 
 // The About box is modal: opened inside the bridge's handling of a press, it could be
 // neither read nor closed through the accessibility layer. It opens after the press too.
 void CReceiptDlg::OnAbout(wxCommandEvent& /*event*/) {
-  CallAfter([this] { m_about.OnAbout(); });
+  CallAfter([this] {
+    if (!m_printing.Running()) m_about.OnAbout();
+  });
 }
 
 // Every child's end reaches the dialog too; only the dialog's own releases.
@@ -96,12 +103,12 @@ void CReceiptDlg::OnDestroy(wxWindowDestroyEvent& event) {
   event.Skip();
 }
 
-// Esc ends the form as the close box does; the toolkit would only do that for a dialog
+// Esc ends the form as the close box does, but not while a receipt is being printed; the toolkit would only do that for a dialog
 // with a Cancel button. Enter in a box moves on to the next control, as Tab does: it must
 // never end the form and throw away the sale being typed.
 void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
   if (event.GetKeyCode() == WXK_ESCAPE) {
-    Close();
+    if (!m_printing.Running()) Close();
     return;
   }
   wxWindow* focus = FindFocus();

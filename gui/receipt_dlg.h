@@ -15,6 +15,7 @@
 #include "gui/print_progress_window.h"
 #include "port/lpt1.h"
 #include "productinfo/about_command.h"
+#include "receipt/background_print.h"
 #include "receipt/print_command.h"
 
 class wxChoice;
@@ -53,6 +54,7 @@ class CReceiptDlg : public wxDialog, public FormInterface {
   TotalCommand m_total;                              // item count and total
   std::unique_ptr<PrinterConnector> m_printer;       // where receipts go
   PrintProgressWindow m_progress;                    // "正在打印…" while the printer waits
+  BackgroundPrint m_printing;                        // the print under way, if any
   PrintCommand m_print;                              // holds the passphrase lock
   std::array<wxChoice*, kItemRowCount> m_cbGoods{};  // goods pickers of rows 6 to 1
   wxIconBundle m_hIcon;

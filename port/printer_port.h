@@ -1,22 +1,21 @@
 // The receipt printer as the Print command sees it: a port opened for one receipt,
 // written piece by piece, then closed. The platform's port lives behind this; tests put
-// their own in its place.
-//
-// Error texts name the device and the system's reason ("/dev/lp0: Permission denied"),
-// in GBK like every other text of the till.
+// their own in its place. Every failure is a PrinterFailure (port/printer_failure.h).
 #pragma once
 
 #include <chrono>
 #include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "port/print_progress.h"
+#include "port/printer_failure.h"
 
 // How long a printer may accept no byte at all before the print is given up: long enough
-// for a slow printer, short enough that an offline one does not freeze the till.
-inline constexpr std::chrono::milliseconds kPrinterStallTimeout = std::chrono::seconds(10);
+// for a slow printer, short enough that an offline one does not freeze the till. The
+// cashier's message says "10 秒".
+inline constexpr std::chrono::seconds kPrinterStallTimeout{10};
 
 // One open connection to the printer. Destroying it closes it without a report.
 class PrinterPort {
@@ -24,21 +23,21 @@ class PrinterPort {
   virtual ~PrinterPort() = default;
 
   // Writes all of `bytes`. While the printer takes nothing, asks `progress` whether to
-  // go on between short waits. Returns what went wrong when the printer failed, refused or
-  // accepted nothing for too long, or kPrintCancelledReason when `progress` said stop;
-  // what was written before that stays written.
-  virtual std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) = 0;
+  // go on between short waits. Fails when the printer failed, refused or accepted nothing
+  // for too long, or with kCancelled when `progress` said stop; what was written before
+  // that stays written.
+  virtual std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) = 0;
 
   // Waits until the printer has taken the last write (a driver may still be sending it
-  // when Write returns), as Write waits, then closes the connection; returns what went
-  // wrong, if anything, a write still unsent included. After a failed write it only closes.
-  virtual std::optional<std::string> Close(PrintProgress& progress) = 0;
+  // when Write returns), as Write waits, then closes the connection; fails on anything
+  // gone wrong, a write still unsent included. After a failed write it only closes.
+  virtual std::optional<PrinterFailure> Close(PrintProgress& progress) = 0;
 };
 
 // The outcome of opening the printer: a port, or why there is none.
 struct PortOpening {
-  std::unique_ptr<PrinterPort> port;  // null when the open failed
-  std::string error;                  // each device tried and its reason, when it failed
+  std::unique_ptr<PrinterPort> port;     // null when the open failed
+  std::vector<PrinterFailure> failures;  // each device tried and why it did not open
 };
 
 // The printer behind the name "LPT1".

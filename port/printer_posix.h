@@ -2,8 +2,6 @@
 // with POSIX file descriptors.
 #pragma once
 
-#include <chrono>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,16 +13,13 @@ class DevicePrinter : public PrinterConnector {
  public:
   // Tries `devices` in order and prints to the first that opens. `files` is the system's
   // own file operations unless a test gives its own.
-  explicit DevicePrinter(std::vector<std::string> devices,
-                         std::chrono::milliseconds stall_timeout = kPrinterStallTimeout,
-                         FileSystem* files = nullptr);
+  explicit DevicePrinter(std::vector<std::string> devices, FileSystem* files = nullptr);
 
   PortOpening Open() override;
 
  private:
-  std::optional<std::string> PrepareRegularFile(int fd, const std::string& path);
+  int PrepareRegularFile(int fd);
 
   std::vector<std::string> devices_;
-  std::chrono::milliseconds stall_timeout_;
   FileSystem* files_;
 };

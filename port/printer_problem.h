@@ -1,12 +1,8 @@
 // What a printer port can say is wrong with the printer, read from the port's status lines
-// (the printer is never sent a byte to ask), and the texts that tell the cashier what is
-// wrong and what to do. Texts are GBK.
+// (the printer is never sent a byte to ask).
 #pragma once
 
-#include <chrono>
 #include <optional>
-#include <string>
-#include <string_view>
 
 enum class PrinterProblem { kPaperOut, kOffline, kError };
 
@@ -30,15 +26,3 @@ std::optional<PrinterProblem> ProblemOfParallelStatus(unsigned status);
 // Paper out and offline are put right at the printer, and the receipt can go on where it
 // stopped; a print waits for them. An error is not waited for.
 bool IsWorthWaitingFor(PrinterProblem problem);
-
-// What is wrong and what to do: 打印机缺纸，请装纸。 / 打印机未联机，请检查电源和连线。 /
-// 打印机出错，请检查打印机。
-std::string_view ProblemText(PrinterProblem problem);
-
-// The reason of a print the watcher stopped: 打印已取消。 and the problem the port reported.
-std::string CancelledReason(std::optional<PrinterProblem> problem);
-
-// The reason of a print given up because the printer on `device` took nothing for
-// `timeout`: the problem the port reported, else a guess at the cause.
-std::string StallReason(std::string_view device, std::chrono::milliseconds timeout,
-                        std::optional<PrinterProblem> problem);

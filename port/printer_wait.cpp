@@ -1,27 +1,37 @@
 #include "port/printer_wait.h"
 
+#include <algorithm>
+
+#include "port/printer_port.h"
+
 void PrinterWait::TookBytes(TimePoint now) {
   quiet_since_ = news_at_ = now;
+  pause_ = {};
   if (!problem_) return;
   problem_.reset();
-  progress_.ShowProblem({});
+  progress_.ShowProblem(std::nullopt);
 }
 
 void PrinterWait::Reported(std::optional<PrinterProblem> problem, TimePoint now) {
-  // The stall timeout counts from the end of a problem the print waited out.
+  // The stall limit counts from the end of a problem the print waited out.
   if (WaitingOutProblem()) quiet_since_ = now;
   news_at_ = now;
   if (problem == problem_) return;
   problem_ = problem;
-  progress_.ShowProblem(problem ? ProblemText(*problem) : std::string_view());
+  progress_.ShowProblem(problem);
 }
 
-std::optional<std::string> PrinterWait::Stalled(std::string_view device, TimePoint now) const {
-  if (WaitingOutProblem() || now - quiet_since_ < stall_timeout_) return std::nullopt;
-  return StallReason(device, stall_timeout_, problem_);
+std::optional<PrinterFailure> PrinterWait::Stalled(TimePoint now) const {
+  if (WaitingOutProblem() || now - quiet_since_ < kPrinterStallTimeout) return std::nullopt;
+  return Failure(PrinterFault::kStalled);
 }
 
-std::optional<std::string> PrinterWait::AskWatcher() {
+std::optional<PrinterFailure> PrinterWait::AskWatcher() {
   if (progress_.KeepWaiting()) return std::nullopt;
-  return CancelledReason(problem_);
+  return Failure(PrinterFault::kCancelled);
+}
+
+std::chrono::milliseconds PrinterWait::NextPause() {
+  pause_ = std::clamp(pause_ * 2, std::chrono::milliseconds(1), kLongestWaitBetweenAsks);
+  return pause_;
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "port/printer_problem.h"
 #include "port/printer_wait.h"
 #include "text/format.h"
 #include "text/gbk.h"
@@ -21,7 +20,7 @@ namespace {
 
 // The system's text for an error code, in GBK like every text of the till. Asked for in
 // UTF-16 rather than in the system's ANSI code page, which is GBK only on Chinese systems.
-std::string Reason(DWORD error) {
+std::string SystemWords(DWORD error) {
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -52,6 +51,11 @@ bool SliceRanOut(DWORD error) {
   return error == ERROR_TIMEOUT || error == ERROR_SEM_TIMEOUT || error == ERROR_COUNTER_TIMEOUT;
 }
 
+// Windows' own words name the reason, in the system's language.
+PrinterFailure Failure(const std::string& device, DWORD error) {
+  return {PrinterFault::kSystemError, device, static_cast<int>(error), SystemWords(error), {}};
+}
+
 class WindowsPort : public PrinterPort {
  public:
   WindowsPort(HANDLE handle, std::string device) : handle_(handle), device_(std::move(device)) {}
@@ -61,12 +65,33 @@ class WindowsPort : public PrinterPort {
   WindowsPort(const WindowsPort&) = delete;
   WindowsPort& operator=(const WindowsPort&) = delete;
 
+  std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) override {
+    std::optional<PrinterFailure> failure = WriteAll(bytes, progress);
+    if (failure) failure->receipt_started = took_bytes_;
+    return failure;
+  }
+
+  // WriteFile returns once the port driver (or the spooler behind a share) has the bytes:
+  // nothing is on its way to be lost by closing.
+  std::optional<PrinterFailure> Close(PrintProgress& /*progress*/) override {
+    if (handle_ == INVALID_HANDLE_VALUE) return std::nullopt;
+    const BOOL closed = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    if (closed) return std::nullopt;
+    PrinterFailure failure = Failure(device_, GetLastError());
+    failure.receipt_started = took_bytes_;
+    return failure;
+  }
+
+ private:
+  static PrinterWait::TimePoint Now() { return std::chrono::steady_clock::now(); }
+
   // Completes short writes; while the printer takes nothing, asks `progress` between
   // slices, and gives up once it has taken nothing for the stall time. Paper out or
   // offline, as the write or the port's status says, is waited out however long.
-  std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override {
+  std::optional<PrinterFailure> WriteAll(std::string_view bytes, PrintProgress& progress) {
     size_t done = 0;
-    PrinterWait wait(progress, kPrinterStallTimeout, Now());
+    PrinterWait wait(progress, device_, Now());
     while (done < bytes.size()) {
       const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
       DWORD written = 0;
@@ -75,6 +100,7 @@ class WindowsPort : public PrinterPort {
                               : GetLastError();
       if (written > 0) {
         done += written;
+        took_bytes_ = true;
         wait.TookBytes(Now());
         continue;
       }
@@ -83,29 +109,16 @@ class WindowsPort : public PrinterPort {
         wait.Reported(PrinterProblem::kPaperOut, Now());
       } else if (failed && !wait.WaitingOutProblem()) {
         if (has_status_lines_) ReadState(wait);
-        if (!wait.WaitingOutProblem()) return device_ + ": " + Reason(error);
+        if (!wait.WaitingOutProblem()) return Failure(device_, error);
       }
-      if (std::optional<std::string> stalled = wait.Stalled(device_, Now())) return stalled;
+      if (std::optional<PrinterFailure> stalled = wait.Stalled(Now())) return stalled;
       if (has_status_lines_ && wait.StateDue(Now())) ReadState(wait);
-      if (std::optional<std::string> cancelled = wait.AskWatcher()) return cancelled;
+      if (std::optional<PrinterFailure> cancelled = wait.AskWatcher()) return cancelled;
       // A failed write returns at once, without its slice of waiting.
       if (failed) Sleep(static_cast<DWORD>(kLongestWaitBetweenAsks.count()));
     }
     return std::nullopt;
   }
-
-  // WriteFile returns once the port driver (or the spooler behind a share) has the bytes:
-  // nothing is on its way to be lost by closing.
-  std::optional<std::string> Close(PrintProgress& /*progress*/) override {
-    if (handle_ == INVALID_HANDLE_VALUE) return std::nullopt;
-    const BOOL closed = CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    if (!closed) return device_ + ": " + Reason(GetLastError());
-    return std::nullopt;
-  }
-
- private:
-  static PrinterWait::TimePoint Now() { return std::chrono::steady_clock::now(); }
 
   // The parallel port driver answers from the port's status lines without asking the
   // printer anything, so this does not hold the form up. A port mapped to a shared
@@ -126,6 +139,7 @@ class WindowsPort : public PrinterPort {
   HANDLE handle_;
   std::string device_;
   bool has_status_lines_ = true;  // until the port says it has none
+  bool took_bytes_ = false;       // some byte of the receipt was written
 };
 
 }  // namespace
@@ -133,15 +147,14 @@ class WindowsPort : public PrinterPort {
 PortOpening WindowsPrinter::Open() {
   HANDLE handle =
       CreateFileA(device_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return {nullptr, device_ + ": " + Reason(GetLastError())};
+  if (handle == INVALID_HANDLE_VALUE) return {nullptr, {Failure(device_, GetLastError())}};
   // A port has no position; a file standing in for one is appended to.
   const DWORD position = SetFilePointer(handle, 0, nullptr, FILE_END);
   const DWORD seek_error = position == INVALID_SET_FILE_POINTER ? GetLastError() : NO_ERROR;
   if (seek_error != NO_ERROR && GetFileType(handle) == FILE_TYPE_DISK) {
-    const std::string error = device_ + ": " + Reason(seek_error);
     CloseHandle(handle);
-    return {nullptr, error};
+    return {nullptr, {Failure(device_, seek_error)}};
   }
   LimitWriteWait(handle);
-  return {std::make_unique<WindowsPort>(handle, device_), ""};
+  return {std::make_unique<WindowsPort>(handle, device_), {}};
 }

@@ -1,5 +1,5 @@
 // The Print command ("打印"): refreshes the total, checks the form, locks the passphrase
-// box the first time, and writes the receipt to the printer, one write per piece.
+// box the first time, and has the receipt written to the printer, one write per piece.
 #pragma once
 
 #include <optional>
@@ -10,17 +10,18 @@
 #include "form/form_interface.h"
 #include "form/total_command.h"
 #include "port/printer_port.h"
+#include "receipt/print_runner.h"
 #include "receipt/receipt_layout.h"
 #include "text/till_texts.h"  // its messages: kNoItemsMessage, ...
 
 class PrintCommand {
  public:
   // `total` is the form's Total command, run first by every print; `printer` is where
-  // receipts go; `progress` watches a print the printer is slow to take and may stop it.
-  // All four must outlive the command.
+  // receipts go; `runner` runs each print (and its watcher may stop it). All four must
+  // outlive the command.
   PrintCommand(FormInterface& form, TotalCommand& total, PrinterConnector& printer,
-               PrintProgress& progress)
-      : m_form(form), m_total(total), m_printer(printer), m_progress(progress) {}
+               PrintRunner& runner)
+      : m_form(&form), m_total(&total), m_printer(&printer), m_runner(&runner) {}
 
   // Checks, in order, that an item row counts, that a cashier and that an amount received
   // were typed, and that every amount the receipt shows is a number (a product or sum
@@ -28,8 +29,8 @@ class PrintCommand {
   // is reported and its box gets the focus. Past the checks the passphrase box and its
   // label are disabled for good, before the printer is tried, and the receipt is written.
   // Nothing is shown when it printed; a printer that cannot be opened, or that fails
-  // part-way, is reported with the reason; so is a print the watcher stopped. The boxes
-  // keep what was typed.
+  // part-way, is reported with the reason (receipt/print_messages.h); so is a print the
+  // watcher stopped. The boxes keep what was typed.
   void OnPrint();
 
   bool PassLocked() const { return m_bPassLocked; }
@@ -45,17 +46,12 @@ class PrintCommand {
   // whose amount takes the running total out of range, else the amount received when the
   // change is; none when every amount prints as a number.
   std::optional<int> OutOfRangeControl(const ReceiptValues& values) const;
-  // Opens the printer, writes every piece and closes it; reports what went wrong.
-  void Send(const std::vector<std::string>& pieces);
-  // Writes every piece to `port` and closes it; the first thing that went wrong.
-  std::optional<std::string> WriteAndClose(PrinterPort& port,
-                                           const std::vector<std::string>& pieces);
-  // A printer problem: the message, then the printer's own reason on a second line.
-  void ShowFailure(std::string_view message, const std::string& reason);
+  // Has the runner print `pieces`; reports what went wrong once it is over.
+  void Send(std::vector<std::string> pieces);
 
-  FormInterface& m_form;
-  TotalCommand& m_total;
-  PrinterConnector& m_printer;
-  PrintProgress& m_progress;
+  FormInterface* m_form;
+  TotalCommand* m_total;
+  PrinterConnector* m_printer;
+  PrintRunner* m_runner;
   bool m_bPassLocked = false;  // set by the first print past the checks, never cleared
 };

@@ -14,8 +14,7 @@ std::string Utf8ToGbk(std::string_view utf8);
 // Converts GBK to UTF-8. A byte that does not start a valid GBK character becomes "?".
 std::string GbkToUtf8(std::string_view gbk);
 
-// What the cashier and whoever installs the till read when the system cannot convert
-// between UTF-8 and GBK, in UTF-8 since there is no GBK to say it in; nothing when it
-// can. Without the conversion every Chinese character would print as "?", so the till
-// asks this at start and does not open the form.
-std::optional<std::string> GbkUnavailableMessage();
+// Why the system cannot convert between UTF-8 and GBK, in the system's own words (ASCII);
+// nothing when it can. Without the conversion every Chinese character would print as "?",
+// so the till asks this at start and does not open the form.
+std::optional<std::string> GbkUnavailableReason();

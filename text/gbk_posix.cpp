@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "text/gbk.h"
-#include "text/till_texts_utf8.h"
 #include "text/utf8.h"
 
 namespace {
@@ -87,17 +86,10 @@ std::string IconvGbk::ToUtf8(std::string_view gbk) {
   return utf8;
 }
 
-// The cashier's line, then the installer's with the system's words in brackets.
-std::optional<std::string> IconvGbk::UnavailableMessage() const {
+std::optional<std::string> IconvGbk::UnavailableReason() const {
   if (!opening_error_) return std::nullopt;
   const char* words = strerrordesc_np(*opening_error_);
-  std::string message(utf8::kNoGbkMessage);
-  message += '\n';
-  message += utf8::kNoGbkModuleText;
-  message += utf8::kOpenBracket;
-  message += "iconv_open " + codeset_ + ": " + (words != nullptr ? words : "?");
-  message += utf8::kCloseBracket;
-  return message;
+  return "iconv_open " + codeset_ + ": " + (words != nullptr ? words : "?");
 }
 
 // Appends `input` converted to `output`, replacing what cannot be converted.
@@ -140,6 +132,6 @@ std::string GbkToUtf8(std::string_view gbk) {
   return TillGbk().ToUtf8(gbk);
 }
 
-std::optional<std::string> GbkUnavailableMessage() {
-  return TillGbk().UnavailableMessage();
+std::optional<std::string> GbkUnavailableReason() {
+  return TillGbk().UnavailableReason();
 }

@@ -23,8 +23,8 @@ class IconvGbk {
   // so a text keeps its shape.
   std::string FromUtf8(std::string_view utf8);
   std::string ToUtf8(std::string_view gbk);
-  // As GbkUnavailableMessage: nothing when the converters are open.
-  std::optional<std::string> UnavailableMessage() const;
+  // As GbkUnavailableReason: nothing when the converters are open.
+  std::optional<std::string> UnavailableReason() const;
 
  private:
   void Append(iconv_t converter, std::string_view input, bool input_is_utf8, std::string& output);

@@ -94,6 +94,6 @@ std::string GbkToUtf8(std::string_view gbk) {
 
 // Code page 936 is part of every Windows the till runs on (7 SP1 and later install all
 // their code pages): there is nothing to open that could be missing.
-std::optional<std::string> GbkUnavailableMessage() {
+std::optional<std::string> GbkUnavailableReason() {
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "receipt/print_messages.h"
 #include "text/gbk.h"
 
 namespace {

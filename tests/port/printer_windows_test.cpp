@@ -27,7 +27,8 @@ std::vector<std::string> PrintOnLpt1(const GoldenCase& sale) {
   TotalCommand total(form);
   const std::unique_ptr<PrinterConnector> printer = MakeLpt1Connector();
   ScriptedProgress progress;
-  PrintCommand print(form, total, *printer, progress);
+  InlinePrint runner(progress);
+  PrintCommand print(form, total, *printer, runner);
   print.OnPrint();
   return form.messages;
 }

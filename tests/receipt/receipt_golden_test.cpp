@@ -28,7 +28,8 @@ TEST_P(ReceiptGoldenTest, PrintsTheHandWrittenReceipt) {
   TotalCommand total(form);
   RecordingPrinter printer;
   ScriptedProgress progress;
-  PrintCommand print(form, total, printer, progress);
+  InlinePrint runner(progress);
+  PrintCommand print(form, total, printer, runner);
 
   print.OnPrint();
 

@@ -6,27 +6,36 @@ class RecordingPort : public PrinterPort {
  public:
   explicit RecordingPort(RecordingPrinter& printer) : printer_(printer) {}
 
-  std::optional<std::string> Write(std::string_view bytes, PrintProgress& progress) override {
+  std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) override {
     printer_.Record("write");
     const bool fails = printer_.failing_write == printer_.writes.size();
     const bool stalls = printer_.stalling_write == printer_.writes.size();
+    const bool started = !printer_.writes.empty();
     printer_.writes.emplace_back(bytes);
-    if (stalls) return WaitUntilStopped(progress);
-    return fails ? std::optional<std::string>(printer_.write_error) : std::nullopt;
+    if (stalls) return WaitUntilStopped(progress, started);
+    if (!fails) return std::nullopt;
+    PrinterFailure failure = printer_.write_failure;
+    failure.receipt_started = started;
+    return failure;
   }
 
-  std::optional<std::string> Close(PrintProgress& /*progress*/) override {
+  std::optional<PrinterFailure> Close(PrintProgress& /*progress*/) override {
     printer_.Record("close");
     ++printer_.closes;
-    return printer_.close_error;
+    return printer_.close_failure;
   }
 
  private:
-  // A watcher that never says stop ends the wait as the printer's own timeout would.
-  static std::string WaitUntilStopped(PrintProgress& progress) {
-    for (int ask = 0; ask < kAsksBeforeTimeout; ++ask)
-      if (!progress.KeepWaiting()) return std::string(kPrintCancelledReason);
-    return "stalled";
+  // A watcher that never says stop ends the wait as the printer's own stall limit would.
+  static PrinterFailure WaitUntilStopped(PrintProgress& progress, bool started) {
+    PrinterFailure failure{PrinterFault::kStalled, "LPT1", 0, {}, {}};
+    failure.receipt_started = started;
+    for (int ask = 0; ask < kAsksBeforeTimeout; ++ask) {
+      if (progress.KeepWaiting()) continue;
+      failure.fault = PrinterFault::kCancelled;
+      break;
+    }
+    return failure;
   }
   static constexpr int kAsksBeforeTimeout = 1000;
 
@@ -36,8 +45,8 @@ class RecordingPort : public PrinterPort {
 PortOpening RecordingPrinter::Open() {
   Record("open");
   ++opens;
-  if (open_error) return {nullptr, *open_error};
-  return {std::make_unique<RecordingPort>(*this), ""};
+  if (open_failures) return {nullptr, *open_failures};
+  return {std::make_unique<RecordingPort>(*this), {}};
 }
 
 void RecordingPrinter::Record(const char* event) {

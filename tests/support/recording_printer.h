@@ -18,12 +18,12 @@ class RecordingPrinter : public PrinterConnector {
   PortOpening Open() override;
 
   // Set-up: what the next opens, writes and closes do.
-  std::optional<std::string> open_error;    // the open fails with this reason
-  std::optional<size_t> failing_write;      // this write (from 0) fails ...
-  std::string write_error = "write error";  // ... with this reason
-  std::optional<size_t> stalling_write;     // this write (from 0) takes nothing and waits
-                                            // until the watcher says stop
-  std::optional<std::string> close_error;   // every close fails with this reason
+  std::optional<std::vector<PrinterFailure>> open_failures;  // the open fails with these
+  std::optional<size_t> failing_write;                       // this write (from 0) fails so:
+  PrinterFailure write_failure{PrinterFault::kSystemError, "LPT1", 5, "write error", {}};
+  std::optional<size_t> stalling_write;  // this write (from 0) takes nothing and waits until
+                                         // the watcher says stop
+  std::optional<PrinterFailure> close_failure;  // every close fails with this
 
   // What happened.
   int opens = 0;

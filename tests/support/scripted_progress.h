@@ -10,18 +10,15 @@
 
 class ScriptedProgress : public PrintProgress {
  public:
-  // When `events` is given, "ask", "problem:<text>" and "finished" are appended to it as
-  // they happen.
+  // When `events` is given, "ask" and "problem:<text>" are appended to it as they happen.
   explicit ScriptedProgress(std::vector<std::string>* events = nullptr) : events_(events) {}
 
   bool KeepWaiting() override;
-  void ShowProblem(std::string_view text) override;
-  void Finished() override;
+  void ShowProblem(std::optional<PrinterProblem> problem) override;
 
   int waits_allowed = std::numeric_limits<int>::max();  // answers "go on" this many times
   int asks = 0;
-  int finishes = 0;
-  std::vector<std::string> problems;  // every problem text told, "" when one was over
+  std::vector<std::string> problems;  // the text of every problem told, "" when one was over
 
  private:
   std::vector<std::string>* events_;

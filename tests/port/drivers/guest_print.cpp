@@ -18,6 +18,7 @@
 #include "form/total_command.h"
 #include "port/lpt1.h"
 #include "receipt/print_command.h"
+#include "receipt/print_messages.h"
 #include "tests/support/fake_form.h"
 #include "tests/support/golden_receipt.h"
 #include "tests/support/golden_sales.h"
@@ -38,8 +39,9 @@ void Report(const char* what, std::string_view text) {
 class ReportedProgress : public PrintProgress {
  public:
   bool KeepWaiting() override { return true; }
-  void ShowProblem(std::string_view text) override { Report("problem", text); }
-  void Finished() override {}
+  void ShowProblem(std::optional<PrinterProblem> problem) override {
+    Report("problem", problem ? ProblemText(*problem) : std::string_view());
+  }
 };
 
 const GoldenCase* FindSale(std::string_view name) {
@@ -62,7 +64,8 @@ void Print(const GoldenCase& sale, PrinterConnector& printer, PrintProgress& pro
   FakeForm form;
   TypeSale(form, sale.Typed());
   TotalCommand total(form);
-  PrintCommand(form, total, printer, progress).OnPrint();
+  InlinePrint runner(progress);
+  PrintCommand(form, total, printer, runner).OnPrint();
   for (const std::string& message : form.messages) Report("message", message);
 }
 
