@@ -17,6 +17,7 @@
 
 #include "form/control_ids.h"
 #include "form/item_row.h"
+#include "form/sale_reading.h"
 #include "form/total_command.h"
 #include "port/printer_posix.h"
 #include "receipt/print_command.h"
@@ -100,9 +101,7 @@ void BM_ComposeSixRows(benchmark::State& state) {
                        300.0,
                        "1",
                        "2"};
-  for (const ItemRow& row : kItemRows)
-    values.items.push_back(
-        {form.GetText(row.goods), form.GetText(row.quantity), form.GetText(row.price)});
+  for (const SaleLine& line : total.Sale().lines) values.items.push_back(line.item);
   for (auto _ : state) benchmark::DoNotOptimize(ComposeReceipt(values));
 }
 

@@ -1,30 +1,28 @@
 #include "form/sale_reading.h"
 
-#include <utility>
-
 #include "text/numbers.h"
 
 namespace {
 
-bool Counts(int selection, std::string_view quantity, std::string_view price) {
-  return selection != kNoSelection && ReadWholeNumber(quantity) != 0 && ReadDecimal(price) >= 0.001;
+bool Counts(int selection, int32_t quantity, double price) {
+  return selection != kNoSelection && quantity != 0 && price >= 0.001;
 }
 
 }  // namespace
 
-double LineAmount(std::string_view quantity, std::string_view price) {
-  return static_cast<double>(ReadWholeNumber(quantity)) * ReadDecimal(price);
+double LineAmount(int32_t quantity, double price) {
+  return static_cast<double>(quantity) * price;
 }
 
 SaleReading ReadSale(const FormInterface& form) {
   SaleReading sale;
   for (const ItemRow& row : kItemRows) {
-    std::string quantity = form.GetText(row.quantity);
-    std::string price = form.GetText(row.price);
+    const int32_t quantity = ReadWholeNumber(form.GetText(row.quantity));
+    const double price = ReadDecimal(form.GetText(row.price));
     if (!Counts(form.GetSelection(row.goods), quantity, price)) break;
-    sale.total += LineAmount(quantity, price);
-    sale.lines.push_back(
-        {row, form.GetText(row.goods), std::move(quantity), std::move(price), sale.total});
+    const double amount = LineAmount(quantity, price);
+    sale.total += amount;
+    sale.lines.push_back({row, {form.GetText(row.goods), quantity, price, amount}, sale.total});
   }
   return sale;
 }

@@ -66,11 +66,10 @@ ReceiptValues PrintCommand::ReadReceiptValues(std::string cashier,
   return values;
 }
 
-std::vector<ReceiptItem> PrintCommand::ReceiptItems() const {
-  std::vector<ReceiptItem> items;
-  std::ranges::transform(m_total->Sale().lines, std::back_inserter(items), [](const SaleLine& line) {
-    return ReceiptItem{line.goods, line.quantity, line.price};
-  });
+std::vector<SaleItem> PrintCommand::ReceiptItems() const {
+  std::vector<SaleItem> items;
+  std::ranges::transform(m_total->Sale().lines, std::back_inserter(items),
+                         [](const SaleLine& line) { return line.item; });
   return items;
 }
 

@@ -41,7 +41,7 @@ class PrintCommand {
   void LockPassphrase();
   ReceiptValues ReadReceiptValues(std::string cashier, const std::string& received) const;
   // The rows of the Total command's reading, as the receipt lists them.
-  std::vector<ReceiptItem> ReceiptItems() const;
+  std::vector<SaleItem> ReceiptItems() const;
   // The box to correct when an amount of `values` is out of range: the quantity of the row
   // whose amount takes the running total out of range, else the amount received when the
   // change is; none when every amount prints as a number.

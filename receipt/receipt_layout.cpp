@@ -5,11 +5,8 @@
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
-#include <utility>
 
-#include "form/sale_reading.h"
 #include "text/format.h"
-#include "text/numbers.h"
 #include "text/till_texts.h"
 
 namespace {
@@ -45,16 +42,13 @@ std::string MakeSpaces(int count) {
   return count > 0 ? std::string(static_cast<size_t>(count), ' ') : std::string();
 }
 
-std::string FormatItemLine(std::string goods, std::string_view quantity, std::string_view price) {
-  const int32_t whole_quantity = ReadWholeNumber(quantity);
-  const double unit_price = ReadDecimal(price);
-  const double amount = LineAmount(quantity, price);
-  const int goods_width = static_cast<int>(std::min<size_t>(goods.size(), kGoodsColumn));
-  std::string line = std::move(goods);
+std::string FormatItemLine(const SaleItem& item) {
+  const int goods_width = static_cast<int>(std::min<size_t>(item.goods.size(), kGoodsColumn));
+  std::string line = item.goods;
   line += MakeSpaces(kGoodsColumn - goods_width);
-  line += Format("%.0f  %.2f", static_cast<double>(whole_quantity), unit_price);
-  line += MakeSpaces(whole_quantity > kNarrowQuantity ? 0 : 1);
-  line += Format("%.2f\r\n", amount);
+  line += Format("%.0f  %.2f", static_cast<double>(item.quantity), item.price);
+  line += MakeSpaces(item.quantity > kNarrowQuantity ? 0 : 1);
+  line += Format("%.2f\r\n", item.amount);
   return line;
 }
 
@@ -67,9 +61,7 @@ std::vector<std::string> ComposeReceipt(const ReceiptValues& values) {
   pieces.push_back(Join({kDateLabel, values.date, kTimeLabel, values.time, kLineEnd}));
   pieces.emplace_back(kSeparator);
   pieces.emplace_back(kColumnHeader);
-  std::ranges::transform(values.items, std::back_inserter(pieces), [](const ReceiptItem& item) {
-    return FormatItemLine(item.goods, item.quantity, item.price);
-  });
+  std::ranges::transform(values.items, std::back_inserter(pieces), FormatItemLine);
   pieces.emplace_back(kSeparator);
   pieces.push_back(MoneyLine(kTotalLabel, values.total));
   pieces.push_back(MoneyLine(kReceivedLabel, values.received));

@@ -3,15 +3,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-// One item row as read from the form at print time.
-struct ReceiptItem {
-  std::string goods;     // the picked goods
-  std::string quantity;  // the quantity box, as typed
-  std::string price;     // the unit-price box, as typed
-};
+#include "form/sale_reading.h"
 
 // Everything one receipt is composed from. Texts are GBK.
 struct ReceiptValues {
@@ -19,10 +13,10 @@ struct ReceiptValues {
   std::string receipt_number;  // may be empty
   std::string date;            // normalised, see text/date_time.h
   std::string time;
-  std::vector<ReceiptItem> items;  // the valid rows, in order
-  double total = 0.0;              // what the Total command added up
-  double received = 0.0;           // the amount received, read as a decimal
-  std::string period1;             // the period field's two parts, may be empty
+  std::vector<SaleItem> items;  // the counted rows, in order, as the sale reading read them
+  double total = 0.0;           // what the Total command added up
+  double received = 0.0;        // the amount received, read as a decimal
+  std::string period1;          // the period field's two parts, may be empty
   std::string period2;
 };
 
@@ -30,13 +24,13 @@ struct ReceiptValues {
 std::string MakeSpaces(int count);
 
 // One item line: the goods in a column 18 bytes wide (a longer name is kept whole and
-// pushes the rest right), the quantity as a whole number, two spaces, the unit price,
-// one space unless the quantity is over 99, the amount, CR LF.
+// pushes the rest right), the quantity, two spaces, the unit price, one space unless the
+// quantity is over 99, the amount, CR LF.
 //
-// The quantity is read as a whole number, the same reading the total uses, so every
-// line's amount is exactly its row's share of the total and the lines add up to it.
+// The numbers are printed as the sale reading read them, nothing is read again: every
+// line's amount is exactly its row's share of the total, and the lines add up to it.
 // Money has two decimals, rounded as printf rounds the double's exact binary value.
-std::string FormatItemLine(std::string goods, std::string_view quantity, std::string_view price);
+std::string FormatItemLine(const SaleItem& item);
 
 // The receipt's pieces in the order they are written; each piece is one write. Lines end
 // in CR LF; the period line carries seven zero bytes between its two parts. The texts go

@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                    kItemRows[1].quantity),
         // The box shows the not-a-number as this platform's printf writes it.
         OutOfRange("OppositeInfinities", {{0, "10", "1e308"}, {1, "-10", "1e308"}}, "10",
-                   Format("%.2f", LineAmount("10", "1e308") + LineAmount("-10", "1e308")),
+                   Format("%.2f", LineAmount(int32_t{10}, 1e308) + LineAmount(int32_t{-10}, 1e308)),
                    kItemRows[0].quantity),
         // The total is in range and shows all its 309 digits; the change is not.
         OutOfRange("Change", {{0, "-1", "1.7e308"}}, "1.7e308", Format("%.2f", -1.7e308),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 
@@ -23,9 +24,7 @@ TEST(MakeSpacesTest, GivesThatManySpacesAndNoneForZeroOrLess) {
 
 struct LineCase {
   const char* name;
-  std::string goods;
-  const char* quantity;
-  const char* price;
+  SaleItem item;
   std::string line;
 };
 
@@ -36,49 +35,63 @@ void PrintTo(const LineCase& line_case, std::ostream* out) {
 class FormatItemLineTest : public testing::TestWithParam<LineCase> {};
 
 TEST_P(FormatItemLineTest, LinesUpTheColumns) {
-  EXPECT_EQ(FormatItemLine(GetParam().goods, GetParam().quantity, GetParam().price),
-            GetParam().line);
+  EXPECT_EQ(FormatItemLine(GetParam().item), GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, FormatItemLineTest,
-    testing::Values(LineCase{"FourByteGoods", kFourByteGoods, "2", "3.5",
-                             kFourByteGoods + kFourteen + "2  3.50 7.00\r\n"},
-                    LineCase{"SixByteGoodsAndThreeDigits", kSixByteGoods, "120", "1",
-                             kSixByteGoods + kTwelve + "120  1.00120.00\r\n"},
-                    LineCase{"NinetyNineKeepsTheSpace", kFourByteGoods, "99", "1",
-                             kFourByteGoods + kFourteen + "99  1.00 99.00\r\n"},
-                    LineCase{"HundredDropsTheSpace", kFourByteGoods, "100", "1",
-                             kFourByteGoods + kFourteen + "100  1.00100.00\r\n"},
-                    // The total counts 2.7 as 2, and so does the line: 2.00, not 2.70.
-                    LineCase{"FractionalQuantityReadsWhole", kFourByteGoods, "2.7", "1.00",
-                             kFourByteGoods + kFourteen + "2  1.00 2.00\r\n"},
-                    LineCase{"NegativeQuantity", kFourByteGoods, "-1", "5",
-                             kFourByteGoods + kFourteen + "-1  5.00 -5.00\r\n"},
-                    LineCase{"LargeNegativeQuantityKeepsTheSpace", kFourByteGoods, "-150", "1",
-                             kFourByteGoods + kFourteen + "-150  1.00 -150.00\r\n"},
-                    LineCase{"QuantityWithTrailingText", kFourByteGoods, " 12abc", "2",
-                             kFourByteGoods + kFourteen + "12  2.00 24.00\r\n"},
-                    LineCase{"PriceWithExponent", kFourByteGoods, "1", "1e3",
-                             kFourByteGoods + kFourteen + "1  1000.00 1000.00\r\n"},
-                    LineCase{"PriceWithoutDigits", kFourByteGoods, "1", "abc",
-                             kFourByteGoods + kFourteen + "1  0.00 0.00\r\n"},
-                    LineCase{"HugeQuantitySaturates", kFourByteGoods, "3000000000", "1",
-                             kFourByteGoods + kFourteen + "2147483647  1.002147483647.00\r\n"},
-                    // printf rounds the exact binary value, halves to even: 0.125 is exact and
-                    // prints 0.12, 0.375 prints 0.38; 2.675 is a little below and prints 2.67.
-                    LineCase{"HalfwayRoundsToEven", kFourByteGoods, "3", "0.125",
-                             kFourByteGoods + kFourteen + "3  0.12 0.38\r\n"},
-                    LineCase{"BinaryValueBelowHalfway", kFourByteGoods, "1", "2.675",
-                             kFourByteGoods + kFourteen + "1  2.67 2.67\r\n"},
-                    LineCase{"EmptyGoodsIsAllSpaces", "", "1", "1",
-                             "                  1  1.00 1.00\r\n"},
-                    LineCase{"SeventeenByteGoods", "ABCDEFGHIJKLMNOPQ", "1", "1",
-                             "ABCDEFGHIJKLMNOPQ 1  1.00 1.00\r\n"},
-                    LineCase{"EighteenByteGoods", "ABCDEFGHIJKLMNOPQR", "1", "1",
-                             "ABCDEFGHIJKLMNOPQR1  1.00 1.00\r\n"},
-                    LineCase{"LongerGoodsAreNotCut", "ABCDEFGHIJKLMNOPQRST", "1", "1",
-                             "ABCDEFGHIJKLMNOPQRST1  1.00 1.00\r\n"}),
+    testing::Values(
+        LineCase{"FourByteGoods",
+                 {kFourByteGoods, 2, 3.5, 7.0},
+                 kFourByteGoods + kFourteen + "2  3.50 7.00\r\n"},
+        LineCase{"SixByteGoodsAndThreeDigits",
+                 {kSixByteGoods, 120, 1.0, 120.0},
+                 kSixByteGoods + kTwelve + "120  1.00120.00\r\n"},
+        LineCase{"NinetyNineKeepsTheSpace",
+                 {kFourByteGoods, 99, 1.0, 99.0},
+                 kFourByteGoods + kFourteen + "99  1.00 99.00\r\n"},
+        LineCase{"HundredDropsTheSpace",
+                 {kFourByteGoods, 100, 1.0, 100.0},
+                 kFourByteGoods + kFourteen + "100  1.00100.00\r\n"},
+        LineCase{"WholePrice",
+                 {kFourByteGoods, 2, 1.0, 2.0},
+                 kFourByteGoods + kFourteen + "2  1.00 2.00\r\n"},
+        LineCase{"NegativeQuantity",
+                 {kFourByteGoods, -1, 5.0, -5.0},
+                 kFourByteGoods + kFourteen + "-1  5.00 -5.00\r\n"},
+        LineCase{"LargeNegativeQuantityKeepsTheSpace",
+                 {kFourByteGoods, -150, 1.0, -150.0},
+                 kFourByteGoods + kFourteen + "-150  1.00 -150.00\r\n"},
+        LineCase{"TwoDigitQuantity",
+                 {kFourByteGoods, 12, 2.0, 24.0},
+                 kFourByteGoods + kFourteen + "12  2.00 24.00\r\n"},
+        LineCase{"FourDigitPrice",
+                 {kFourByteGoods, 1, 1e3, 1e3},
+                 kFourByteGoods + kFourteen + "1  1000.00 1000.00\r\n"},
+        LineCase{"ZeroPrice",
+                 {kFourByteGoods, 1, 0.0, 0.0},
+                 kFourByteGoods + kFourteen + "1  0.00 0.00\r\n"},
+        LineCase{"LargestQuantity",
+                 {kFourByteGoods, INT32_MAX, 1.0, INT32_MAX},
+                 kFourByteGoods + kFourteen + "2147483647  1.002147483647.00\r\n"},
+        // printf rounds the exact binary value, halves to even: 0.125 is exact and
+        // prints 0.12, 0.375 prints 0.38; 2.675 is a little below and prints 2.67.
+        LineCase{"HalfwayRoundsToEven",
+                 {kFourByteGoods, 3, 0.125, 0.375},
+                 kFourByteGoods + kFourteen + "3  0.12 0.38\r\n"},
+        LineCase{"BinaryValueBelowHalfway",
+                 {kFourByteGoods, 1, 2.675, 2.675},
+                 kFourByteGoods + kFourteen + "1  2.67 2.67\r\n"},
+        LineCase{"EmptyGoodsIsAllSpaces", {"", 1, 1.0, 1.0}, "                  1  1.00 1.00\r\n"},
+        LineCase{"SeventeenByteGoods",
+                 {"ABCDEFGHIJKLMNOPQ", 1, 1.0, 1.0},
+                 "ABCDEFGHIJKLMNOPQ 1  1.00 1.00\r\n"},
+        LineCase{"EighteenByteGoods",
+                 {"ABCDEFGHIJKLMNOPQR", 1, 1.0, 1.0},
+                 "ABCDEFGHIJKLMNOPQR1  1.00 1.00\r\n"},
+        LineCase{"LongerGoodsAreNotCut",
+                 {"ABCDEFGHIJKLMNOPQRST", 1, 1.0, 1.0},
+                 "ABCDEFGHIJKLMNOPQRST1  1.00 1.00\r\n"}),
     [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 ReceiptValues SomeValues() {
@@ -87,7 +100,7 @@ ReceiptValues SomeValues() {
   values.receipt_number = "1";
   values.date = "2024-03-05";
   values.time = "09:07:02";
-  values.items = {{kFourByteGoods, "2", "3.5"}};
+  values.items = {{kFourByteGoods, 2, 3.5, 7.0}};
   values.total = 7.0;
   values.received = 10.0;
   return values;
@@ -137,7 +150,7 @@ TEST(ComposeReceiptTest, KeepsZeroBytesInTypedTexts) {
 TEST(ComposeReceiptTest, OneItemLinePerRowBetweenHeaderAndSeparator) {
   ReceiptValues values = SomeValues();
   values.items = {
-      {kFourByteGoods, "1", "1"}, {kSixByteGoods, "2", "2"}, {kFourByteGoods, "3", "3"}};
+      {kFourByteGoods, 1, 1.0, 1.0}, {kSixByteGoods, 2, 2.0, 4.0}, {kFourByteGoods, 3, 3.0, 9.0}};
   const std::vector<std::string> pieces = ComposeReceipt(values);
   ASSERT_EQ(pieces.size(), 19u);
   EXPECT_EQ(pieces[6], kFourByteGoods + kFourteen + "1  1.00 1.00\r\n");
