@@ -160,8 +160,7 @@ void BM_PrintCashierBytes(benchmark::State& state) {
 // and stops the print, as "取消" does, once it has waited `stop_after`.
 class CashierWatch : public PrintProgress {
  public:
-  explicit CashierWatch(std::chrono::steady_clock::duration stop_after)
-      : stop_after_(stop_after) {}
+  explicit CashierWatch(std::chrono::steady_clock::duration stop_after) : stop_after_(stop_after) {}
 
   bool KeepWaiting() override {
     const auto now = std::chrono::steady_clock::now();

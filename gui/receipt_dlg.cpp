@@ -103,9 +103,10 @@ void CReceiptDlg::OnDestroy(wxWindowDestroyEvent& event) {
   event.Skip();
 }
 
-// Esc ends the form as the close box does, but not while a receipt is being printed; the toolkit would only do that for a dialog
-// with a Cancel button. Enter in a box moves on to the next control, as Tab does: it must
-// never end the form and throw away the sale being typed.
+// Esc ends the form as the close box does (the toolkit would only do that for a dialog
+// with a Cancel button), but not while a receipt is being printed. Enter in a box moves on
+// to the next control, as Tab does: it must never end the form and throw away the sale
+// being typed.
 void CReceiptDlg::OnCharHook(wxKeyEvent& event) {
   if (event.GetKeyCode() == WXK_ESCAPE) {
     if (!m_printing.Running()) Close();

@@ -124,8 +124,7 @@ std::optional<PrinterFailure> DevicePort::WaitUntilDelivered(PrintProgress& prog
 std::optional<PrinterFailure> DevicePort::GoOnWaiting(PrinterWait& wait, bool explaining) {
   if (!explaining) {
     if (std::optional<PrinterFailure> stalled = wait.Stalled(files_.Now())) return stalled;
-    if (!state_.Reading() && state_.HasStatusLines() && wait.StateDue(files_.Now()))
-      state_.Start();
+    if (!state_.Reading() && state_.HasStatusLines() && wait.StateDue(files_.Now())) state_.Start();
   }
   return wait.AskWatcher();
 }
@@ -158,8 +157,7 @@ std::optional<PrinterFailure> DevicePort::ConfirmPrinterStillThere() {
 
 std::optional<PrinterFailure> DevicePort::Close(PrintProgress& progress) {
   if (fd_ < 0) return std::nullopt;
-  std::optional<PrinterFailure> failure =
-      failed_ ? std::nullopt : WaitUntilDelivered(progress);
+  std::optional<PrinterFailure> failure = failed_ ? std::nullopt : WaitUntilDelivered(progress);
   state_.End();
   const int result = files_.Close(fd_);
   const int error = errno;

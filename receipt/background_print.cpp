@@ -53,7 +53,8 @@ void BackgroundPrint::Run(Job job, Done done) {
     shared_.outcome.reset();
   }
   try {
-    thread_ = std::jthread([this, job = std::move(job)](const std::stop_token& stop) { Print(job, stop); });
+    thread_ = std::jthread(
+        [this, job = std::move(job)](const std::stop_token& stop) { Print(job, stop); });
   } catch (const std::system_error& error) {
     shared_.outcome = Unforeseen(error.what());
     Finish();

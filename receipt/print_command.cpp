@@ -82,12 +82,10 @@ std::optional<int> PrintCommand::OutOfRangeControl(const ReceiptValues& values) 
 }
 
 void PrintCommand::Send(std::vector<std::string> pieces) {
-  m_runner->Run(
-      [printer = m_printer, pieces = std::move(pieces)](PrintProgress& progress) {
-        return PrintPieces(*printer, pieces, progress);
-      },
-      [this](const PrintOutcome& outcome) {
-        if (const std::string message = PrintMessage(outcome); !message.empty())
-          m_form->ShowMessage(message);
-      });
+  m_runner->Run([printer = m_printer, pieces = std::move(pieces)](
+                    PrintProgress& progress) { return PrintPieces(*printer, pieces, progress); },
+                [this](const PrintOutcome& outcome) {
+                  if (const std::string message = PrintMessage(outcome); !message.empty())
+                    m_form->ShowMessage(message);
+                });
 }

@@ -138,14 +138,15 @@ TEST_P(PrintProgressTest, StalledPrinterShowsProgressAndCancels) {
   close(reader);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PortStates, PrintProgressTest,
-    testing::Values(ProgressCase{"NoStatusLines", StatusReading{0, ENOTTY}, "正在打印…",
-                                 "打印已取消。"},
-                    // Read once the printer has taken nothing for a second.
-                    ProgressCase{
-                        "PaperOut", StatusReading{0x38, 0}, "正在打印…\n打印机缺纸，请装纸。",
-                        "打印已取消。\n打印机缺纸，请装纸。"}),
-    [](const testing::TestParamInfo<ProgressCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(PortStates, PrintProgressTest,
+                         testing::Values(ProgressCase{"NoStatusLines", StatusReading{0, ENOTTY},
+                                                      "正在打印…", "打印已取消。"},
+                                         // Read once the printer has taken nothing for a second.
+                                         ProgressCase{"PaperOut", StatusReading{0x38, 0},
+                                                      "正在打印…\n打印机缺纸，请装纸。",
+                                                      "打印已取消。\n打印机缺纸，请装纸。"}),
+                         [](const testing::TestParamInfo<ProgressCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -68,7 +68,7 @@ class FaultAfterPieces : public PrinterConnector {
    public:
     Port(FaultAfterPieces& owner, std::unique_ptr<PrinterPort> port)
         : owner_(owner), port_(std::move(port)) {}
-      std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) override {
+    std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) override {
       if (owner_.pieces_-- == 0) owner_.fault_();
       return port_->Write(bytes, progress);
     }

@@ -16,11 +16,11 @@
 #include <utility>
 #include <vector>
 
+#include "receipt/print_messages.h"
 #include "tests/port/port_test_files_posix.h"
 #include "tests/port/scripted_file_system_posix.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scripted_progress.h"
-#include "receipt/print_messages.h"
 #include "text/gbk.h"
 
 namespace {
@@ -86,7 +86,8 @@ TEST_F(DevicePrinterFileTest, NamesEveryMissingDeviceWithItsReason) {
   PortOpening opening = printer.Open();
   EXPECT_EQ(opening.port, nullptr);
   EXPECT_EQ(Told(opening), Path("lp0") + ": 找不到打印机设备。（No such file or directory）; " +
-                               Path("usb-lp0") + ": 找不到打印机设备。（No such file or directory）");
+                               Path("usb-lp0") +
+                               ": 找不到打印机设备。（No such file or directory）");
 }
 
 TEST_F(DevicePrinterFileTest, FallsBackToTheNextDeviceWhenOneIsMissing) {
@@ -170,7 +171,8 @@ TEST(DevicePrinterScriptTest, StopsWaitingAtOnceWhenTheWatcherSaysStop) {
   progress.waits_allowed = 3;
   std::unique_ptr<PrinterPort> port = OpenScripted(files);
   ASSERT_NE(port, nullptr);
-  EXPECT_EQ(Told(port->Write("receipt", progress)), "打印已取消。\n小票只打印了一部分，请撕下已打印的部分。");
+  EXPECT_EQ(Told(port->Write("receipt", progress)),
+            "打印已取消。\n小票只打印了一部分，请撕下已打印的部分。");
   EXPECT_EQ(progress.asks, 4);
   EXPECT_EQ(files.waits, 3);
   EXPECT_EQ(files.writes, 5) << "no write after the watcher said stop";
@@ -291,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
         Problem("ParallelPaperOutThenTheRest", ENOSPC, 300, {kPaperOut}, kForever, "",
                 {"打印机缺纸，请装纸。", ""}),
         Problem("ParallelOfflineUntilCancelled", EIO, kForever, {kOffline}, kUntilStopped,
-                "打印已取消。\n打印机未联机，请检查电源和连线。小票只打印了一部分，请撕下已打印的部分。",
+                "打印已取消。\n打印机未联机，请检查电源和连线。小票只打印了一部分，请撕下已打印的部"
+                "分。",
                 {"打印机未联机，请检查电源和连线。"}),
         // The answer takes seconds to come: the watcher is asked meanwhile, nothing written.
         Problem("UsbSlowToSayOfflineThenTheRest", 0, 400, {kOffline}, kForever, "",
@@ -305,12 +308,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Paper out until 3 s, then no answer while the printer still takes nothing: the
         // stall limit counts from there, so 11.5 s after the start it has not run out.
         Problem("UsbStallCountsFromTheEndOfTheProblem", 0, kForever,
-                {kPaperOut, kPaperOut, kNoAnswer}, kAsksFor11500ms, "打印已取消。\n小票只打印了一部分，请撕下已打印的部分。",
+                {kPaperOut, kPaperOut, kNoAnswer}, kAsksFor11500ms,
+                "打印已取消。\n小票只打印了一部分，请撕下已打印的部分。",
                 {"打印机缺纸，请装纸。", ""}),
         // Stopped while the printer is being asked: the port waits for the answer before
         // it lets the device go, or the next print would find it busy.
         Problem("UsbCancelledWhileAskedLetsGoAfterTheAnswer", 0, kForever, {kOffline},
-                kAsksFor2000ms, "打印已取消。\n小票只打印了一部分，请撕下已打印的部分。", {}, 5000ms),
+                kAsksFor2000ms, "打印已取消。\n小票只打印了一部分，请撕下已打印的部分。", {},
+                5000ms),
         // The USB printer driver's last write still on its way: waited for like the rest.
         Problem("UsbLastWriteSentLate", 0, 0, {kNoAnswer}, kForever, "", {}, {}, 40),
         Problem("UsbPaperOutInTheLastWriteThenTheRest", 0, 0, {kPaperOut}, kForever, "",

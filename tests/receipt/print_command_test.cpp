@@ -233,8 +233,8 @@ TEST_F(PrintCommandTest, LineAmountsAddUpToTheTotal) {
 
 TEST_F(PrintCommandTest, FailedWriteStopsClosesAndSaysTheReceiptMayBeIncomplete) {
   printer_.failing_write = 3;
-  printer_.write_failure = {PrinterFault::kSystemError, "/dev/usb/lp0", ENOSPC,
-                            "No space left on device", {}};
+  printer_.write_failure = {
+      PrinterFault::kSystemError, "/dev/usb/lp0", ENOSPC, "No space left on device", {}};
   Type(ValidSale());
   print_.OnPrint();
   const std::string shown =
@@ -264,9 +264,9 @@ TEST_P(PrintCancelTest, StoppedWaitClosesAndSaysThePrintWasCancelled) {
   total_.OnTotal();
   const FakeForm::Boxes before = form_.Contents();
   print_.OnPrint();
-  EXPECT_EQ(EventsFrom(2), Join(Join(Join({"open"}, Writes(GetParam().stalling_write + 1)),
-                                     {"ask", "ask", "ask"}),
-                                {"close", Message(Utf8ToGbk(GetParam().readable))}));
+  EXPECT_EQ(EventsFrom(2),
+            Join(Join(Join({"open"}, Writes(GetParam().stalling_write + 1)), {"ask", "ask", "ask"}),
+                 {"close", Message(Utf8ToGbk(GetParam().readable))}));
   EXPECT_EQ(form_.Contents(), before);
 }
 

@@ -54,7 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "没有使用打印机的权限，请把收银员的账户加入 lp 组。（Permission denied）"},
         MessageCase{"OpenedWithoutAReason", {false, {}}, "没有连接打印机或者打印机端口不是LPT1！"},
         MessageCase{"SystemsOwnWords",
-                    {true, {{kSystemError, "LPT1", 31, "A device attached to the system is not functioning.", {}}}},
+                    {true,
+                     {{kSystemError,
+                       "LPT1",
+                       31,
+                       "A device attached to the system is not functioning.",
+                       {}}}},
                     "打印机写入失败，小票可能不完整！\nLPT1: A device attached to the system is "
                     "not functioning."},
         MessageCase{"Stalled",

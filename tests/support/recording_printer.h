@@ -19,10 +19,11 @@ class RecordingPrinter : public PrinterConnector {
 
   // Set-up: what the next opens, writes and closes do.
   std::optional<std::vector<PrinterFailure>> open_failures;  // the open fails with these
-  std::optional<size_t> failing_write;                       // this write (from 0) fails so:
+  // This write (from 0) fails with `write_failure`.
+  std::optional<size_t> failing_write;
   PrinterFailure write_failure{PrinterFault::kSystemError, "LPT1", 5, "write error", {}};
-  std::optional<size_t> stalling_write;  // this write (from 0) takes nothing and waits until
-                                         // the watcher says stop
+  // This write (from 0) takes nothing and waits until the watcher says stop.
+  std::optional<size_t> stalling_write;
   std::optional<PrinterFailure> close_failure;  // every close fails with this
 
   // What happened.

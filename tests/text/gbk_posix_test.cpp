@@ -35,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
     Codesets, IconvGbkTest,
     testing::Values(OpeningCase{"Gbk", "GBK", std::nullopt, std::string(kMungBeans) + " 2"},
                     OpeningCase{"Missing", "NO-SUCH-CODESET",
-                                "iconv_open NO-SUCH-CODESET: Invalid argument",
-                                "?????? 2"}),
+                                "iconv_open NO-SUCH-CODESET: Invalid argument", "?????? 2"}),
     [](const testing::TestParamInfo<OpeningCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
