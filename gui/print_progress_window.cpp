@@ -53,7 +53,7 @@ void PrintProgressWindow::Finished() {
 }
 
 void PrintProgressWindow::Post(std::function<void()> call) {
-  form_->CallAfter(std::move(call));
+  form_->CallAfter(call);
 }
 
 // The form is disabled meanwhile, so this is the one window that takes input. Its button has the
