@@ -14,7 +14,7 @@
 
 // How long a printer may accept no byte at all before the print is given up: long enough
 // for a slow printer, short enough that an offline one does not freeze the till. The
-// cashier's message says "10 秒".
+// cashier's message names it (receipt/print_messages.cpp).
 inline constexpr std::chrono::seconds kPrinterStallTimeout{10};
 
 // One open connection to the printer. Destroying it closes it without a report.
