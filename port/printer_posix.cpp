@@ -20,8 +20,8 @@ constexpr std::chrono::seconds kUnplugHeardWithin{2};
 
 class DevicePort : public PrinterPort {
  public:
-  DevicePort(FileSystem& files, int fd, std::string path)
-      : files_(files), fd_(fd), path_(std::move(path)), state_(files, fd) {}
+  DevicePort(FileSystem& files, int fd, std::string path, bool status_lines)
+      : files_(files), fd_(fd), path_(std::move(path)), state_(files, fd, status_lines) {}
   // Only where Close was never called; the device is let go once a reading has ended.
   ~DevicePort() override {
     state_.End();
@@ -38,7 +38,7 @@ class DevicePort : public PrinterPort {
   std::optional<PrinterFailure> WaitUntilDelivered(PrintProgress& progress);
   std::optional<PrinterFailure> GoOnWaiting(PrinterWait& wait, bool explaining);
   void WaitForRoom(std::chrono::milliseconds pause);
-  std::optional<PrinterFailure> ConfirmPrinterStillThere();
+  std::optional<PrinterFailure> ConfirmPrinterStillThere(PrintProgress& progress);
   std::optional<PrinterFailure> Failed(std::optional<PrinterFailure> failure);
 
   FileSystem& files_;
@@ -108,7 +108,7 @@ std::optional<PrinterFailure> DevicePort::WaitUntilDelivered(PrintProgress& prog
       const int sent = files_.WaitUntilSent(fd_, pause);
       if (sent > 0) {
         wait.TookBytes(files_.Now());
-        return ConfirmPrinterStillThere();
+        return ConfirmPrinterStillThere(progress);
       }
       if (sent < 0) return PrintingFailure(path_, errno);
     } else {
@@ -141,15 +141,16 @@ void DevicePort::WaitForRoom(std::chrono::milliseconds pause) {
 // sent. So the port asks the printer once whether it is there, and a printer that does not
 // answer is given a moment to be heard of as gone. (The driver keeps a failed transfer's
 // error to itself on a port opened without blocking.)
-std::optional<PrinterFailure> DevicePort::ConfirmPrinterStillThere() {
+std::optional<PrinterFailure> DevicePort::ConfirmPrinterStillThere(PrintProgress& progress) {
   if (!state_.HasStatusLines()) return std::nullopt;
   state_.Start();
-  const StatusReading answer = state_.End();
+  const StatusReading answer = state_.End(&progress);
   if (answer.error == ENODEV) return PrintingFailure(path_, ENODEV);
   if (answer.error == 0 || MeansNoStatusLines(answer.error)) return std::nullopt;
   for (const auto until = files_.Now() + kUnplugHeardWithin; files_.Now() < until;) {
     if (files_.WaitUntilSent(fd_, std::chrono::milliseconds(0)) < 0)
       return PrintingFailure(path_, errno);
+    progress.KeepWaiting();
     files_.Sleep(kLongestWaitBetweenAsks);
   }
   return std::nullopt;
@@ -158,7 +159,7 @@ std::optional<PrinterFailure> DevicePort::ConfirmPrinterStillThere() {
 std::optional<PrinterFailure> DevicePort::Close(PrintProgress& progress) {
   if (fd_ < 0) return std::nullopt;
   std::optional<PrinterFailure> failure = failed_ ? std::nullopt : WaitUntilDelivered(progress);
-  state_.End();
+  state_.End(&progress);
   const int result = files_.Close(fd_);
   const int error = errno;
   fd_ = -1;
@@ -189,23 +190,21 @@ PortOpening DevicePrinter::Open() {
       if (MeansNoDevice(error)) continue;
       break;
     }
-    if (const int error = PrepareRegularFile(fd)) {
+    const int regular = files_->IsRegularFile(fd);
+    if (const int error = regular < 0 ? errno : regular > 0 ? PrepareRegularFile(fd) : 0) {
       files_->Close(fd);
       opening.failures.push_back(OpeningFailure(path, error));
       break;
     }
-    return {std::make_unique<DevicePort>(*files_, fd, path), {}};
+    return {std::make_unique<DevicePort>(*files_, fd, path, regular == 0), {}};
   }
   return opening;
 }
 
 // A regular file standing in for a printer gets what a device driver does by itself: a
-// second open is refused while a receipt is being written, and writes go to the end.
-// The errno of what failed, 0 when the file is ready.
+// second open is refused while a receipt is being written, and writes go to the end. It
+// has no status lines to read. The errno of what failed, 0 when the file is ready.
 int DevicePrinter::PrepareRegularFile(int fd) {
-  const int regular = files_->IsRegularFile(fd);
-  if (regular < 0) return errno;
-  if (regular == 0) return 0;
   if (files_->LockExclusive(fd) != 0) return errno == EWOULDBLOCK ? EBUSY : errno;
   if (files_->SeekToEnd(fd) < 0) return errno;
   return 0;

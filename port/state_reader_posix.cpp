@@ -13,11 +13,13 @@ bool StateReader::Take(PrinterWait& wait) {
 }
 
 // The port's clock is the one to wait on: a test's moves only as the port sleeps.
-StatusReading StateReader::End() {
+StatusReading StateReader::End(PrintProgress* progress) {
   if (!reading_.valid()) return {};
   for (auto pause = std::chrono::milliseconds(1); !Answered();
-       pause = std::min(pause * 2, kLongestWaitBetweenAsks))
+       pause = std::min(pause * 2, kLongestWaitBetweenAsks)) {
     files_.Sleep(pause);
+    if (progress != nullptr && !Answered()) progress->KeepWaiting();
+  }
   return Answer();
 }
 

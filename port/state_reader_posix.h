@@ -10,7 +10,9 @@
 
 class StateReader {
  public:
-  StateReader(FileSystem& files, int fd) : files_(files), fd_(fd) {}
+  // `status_lines`: whether the port may have any (a regular file has none).
+  StateReader(FileSystem& files, int fd, bool status_lines)
+      : files_(files), fd_(fd), has_status_lines_(status_lines) {}
   // The device is let go only once a reading has ended.
   ~StateReader() {
     if (reading_.valid()) reading_.wait();
@@ -29,8 +31,10 @@ class StateReader {
   void Start() { reading_ = files_.ReadStatusLines(fd_); }
   // Hands `wait` the answer of the reading under way once it has come; whether it had.
   bool Take(PrinterWait& wait);
-  // Waits for the reading under way to end, if there is one; its answer.
-  StatusReading End();
+  // Waits for the reading under way to end, if there is one; its answer. The print waits
+  // meanwhile, and `progress` (when given) is told so at every turn, but cannot stop it:
+  // the device stays held until the answer has come.
+  StatusReading End(PrintProgress* progress = nullptr);
 
  private:
   bool Answered() const {
@@ -41,6 +45,6 @@ class StateReader {
   FileSystem& files_;
   int fd_;
   std::future<StatusReading> reading_;  // valid while the printer's state is being read
-  bool has_status_lines_ = true;
+  bool has_status_lines_;
   bool gone_ = false;
 };
