@@ -15,30 +15,26 @@ std::string_view WithoutColon(std::string_view label) {
   return label;
 }
 
-BoxName Labelled(int id, std::string_view label) {
-  return BoxName{id, std::string(WithoutColon(label)), std::string(label)};
+// The box that `label` is for, named after it.
+BoxName Labelled(const ControlTemplate& label) {
+  return BoxName{label.for_box, std::string(WithoutColon(label.text)), &label};
 }
 
 // "场期次 2", "单价 6": a name shared by several boxes, told apart by their number.
 BoxName Numbered(int id, std::string_view name, int number) {
-  return BoxName{id, std::string(name).append(" ").append(std::to_string(number)), {}};
+  return BoxName{id, std::string(name).append(" ").append(std::to_string(number)), nullptr};
 }
 
 }  // namespace
 
 std::vector<BoxName> BoxNames() {
+  std::vector<BoxName> names;
+  for (const ControlTemplate& control : DialogControls())
+    if (control.for_box != 0) names.push_back(Labelled(control));
   const std::string_view period = WithoutColon(kPeriodFieldLabel);
-  std::vector<BoxName> names = {
-      Labelled(IDC_CASHIER, kCashierFieldLabel),
-      Labelled(IDC_RECEIPTNO, kReceiptNumberFieldLabel),
-      Labelled(IDC_DATE, kDateFieldLabel),
-      Labelled(IDC_TIME, kTimeFieldLabel),
-      BoxName{IDC_TOTAL, std::string(kTotalBoxName), {}},
-      Labelled(IDC_RECEIVED, kReceivedFieldLabel),
-      Numbered(IDC_PERIOD1, period, 1),
-      Numbered(IDC_PERIOD2, period, 2),
-      Labelled(IDC_PASSPHRASE, kPassphraseFieldLabel),
-  };
+  names.push_back(BoxName{IDC_TOTAL, std::string(kTotalBoxName), nullptr});
+  names.push_back(Numbered(IDC_PERIOD1, period, 1));
+  names.push_back(Numbered(IDC_PERIOD2, period, 2));
   for (int row = 1; row <= kItemRowCount; ++row) {
     const ItemRow boxes = MakeItemRow(row);
     names.push_back(Numbered(boxes.goods, kGoodsColumnLabel, row));

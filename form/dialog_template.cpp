@@ -41,10 +41,10 @@ constexpr std::array<ControlTemplate, 47> kControls = {{
     {IDC_PASSPHRASE, kPasswordEdit, "", {55, 243, 76, 14}},
     {IDC_PRINT, kButton, kPrintButtonCaption, {175, 268, 50, 14}},
     {IDC_ABOUT, kButton, kAboutButtonCaption, {227, 268, 50, 14}},
-    {IDC_STATIC, kLabel, kCashierFieldLabel, {15, 13, 33, 8}},
-    {IDC_STATIC, kLabel, kReceiptNumberFieldLabel, {168, 13, 25, 8}},
-    {IDC_STATIC, kLabel, kDateFieldLabel, {23, 31, 25, 8}},
-    {IDC_STATIC, kLabel, kTimeFieldLabel, {168, 31, 25, 8}},
+    {IDC_STATIC, kLabel, kCashierFieldLabel, {15, 13, 33, 8}, IDC_CASHIER},
+    {IDC_STATIC, kLabel, kReceiptNumberFieldLabel, {168, 13, 25, 8}, IDC_RECEIPTNO},
+    {IDC_STATIC, kLabel, kDateFieldLabel, {23, 31, 25, 8}, IDC_DATE},
+    {IDC_STATIC, kLabel, kTimeFieldLabel, {168, 31, 25, 8}, IDC_TIME},
     {IDC_STATIC, kGroupBox, kItemListCaption, {7, 57, 266, 157}},
     {IDC_STATIC, kLabel, kGoodsColumnLabel, {55, 75, 17, 8}},
     {IDC_STATIC, kLabel, kQuantityColumnLabel, {131, 75, 17, 8}},
@@ -55,9 +55,9 @@ constexpr std::array<ControlTemplate, 47> kControls = {{
     {IDC_STATIC, kLabel, kRow4Label, {36, 141, 13, 8}},
     {IDC_STATIC, kLabel, kRow5Label, {36, 158, 13, 8}},
     {IDC_STATIC, kLabel, kRow6Label, {36, 175, 13, 8}},
-    {IDC_STATIC, kLabel, kReceivedFieldLabel, {23, 227, 25, 8}},
+    {IDC_STATIC, kLabel, kReceivedFieldLabel, {23, 227, 25, 8}, IDC_RECEIVED},
     {IDC_STATIC, kLabel, kPeriodFieldLabel, {160, 227, 33, 8}},
-    {IDC_PASSPHRASE_LABEL, kLabel, kPassphraseFieldLabel, {23, 247, 25, 8}},
+    {IDC_PASSPHRASE_LABEL, kLabel, kPassphraseFieldLabel, {23, 247, 25, 8}, IDC_PASSPHRASE},
 }};
 
 }  // namespace

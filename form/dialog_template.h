@@ -30,6 +30,8 @@ struct ControlTemplate {
   ControlKind kind;
   std::string_view text;  // GBK
   DialogRect rect;
+  int for_box = 0;  // a label beside one box: that box's ID, which the label names and is
+                    // tied to for screen readers (form/box_names.h); 0 for any other control
 };
 
 inline constexpr std::string_view kDialogCaption = "Norvessa";

@@ -1,33 +1,37 @@
 #include "gui/accessible_names.h"
 
 #include <wx/log.h>
-#include <wx/stattext.h>
 #include <wx/window.h>
 
 #include <algorithm>
 
 #include "form/box_names.h"
+#include "form/dialog_template.h"
 #include "gui/wx_text.h"
 
 namespace {
 
-// Labels carry no ID of their own, so the one beside a box is found by its text.
-wxWindow* FindLabel(const wxWindow& dialog, const wxString& text) {
-  const wxWindowList& children = dialog.GetChildren();
-  const auto label = std::find_if(children.begin(), children.end(), [&text](const wxWindow* child) {
-    return dynamic_cast<const wxStaticText*>(child) != nullptr && child->GetLabel() == text;
-  });
-  return label != children.end() ? *label : nullptr;
+// The window of the control `id`; null when the form made none.
+wxWindow* BoxWindow(std::span<const FormWidget> widgets, int id) {
+  const auto box =
+      std::ranges::find(widgets, id, [](const FormWidget& each) { return each.control->id; });
+  return box != widgets.end() ? box->window : nullptr;
+}
+
+// The window made for the template entry `label`; null when there is none (or no entry).
+wxWindow* LabelWindow(std::span<const FormWidget> widgets, const ControlTemplate* label) {
+  const auto made = std::ranges::find(widgets, label, &FormWidget::control);
+  return made != widgets.end() ? made->window : nullptr;
 }
 
 }  // namespace
 
-void NameBoxesForAssistiveTechnology(const wxWindow& dialog) {
+void NameBoxesForAssistiveTechnology(std::span<const FormWidget> widgets) {
   for (const BoxName& box : BoxNames()) {
-    wxWindow* control = dialog.FindWindow(box.id);
-    wxWindow* label = box.label.empty() ? nullptr : FindLabel(dialog, ToWx(box.label));
+    wxWindow* control = BoxWindow(widgets, box.id);
+    wxWindow* label = LabelWindow(widgets, box.label);
     // A box without its name still works; a screen reader then only says its kind.
-    if (control == nullptr || (!box.label.empty() && label == nullptr) ||
+    if (control == nullptr || (box.label != nullptr && label == nullptr) ||
         !SetAccessibleName(*control, ToWx(box.name), label)) {
       wxLogDebug("box %d could not be named for assistive technology", box.id);
     }

@@ -7,6 +7,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+#include <iterator>
+#include <span>
+#include <utility>
+#include <vector>
+
 #include "form/dialog_template.h"
 #include "gui/accessible_names.h"
 #include "gui/dialog_font.h"
@@ -31,11 +37,12 @@ long EditStyle(ControlKind kind) {
 // Chinese characters a second CJK font, megabytes and milliseconds at every start. So it
 // is created empty and given its text once it has the dialog's font; the text then
 // sizes it, and it is put back to its place's size.
-void CreateLabel(wxDialog& dialog, int id, const wxString& text, const wxPoint& position,
-                 const wxSize& size) {
+wxWindow* CreateLabel(wxDialog& dialog, int id, const wxString& text, const wxPoint& position,
+                      const wxSize& size) {
   auto* label = new wxStaticText(&dialog, id, wxEmptyString, position, size, wxALIGN_LEFT);
   label->SetLabel(text);
   label->SetSize(size);
+  return label;
 }
 
 // Where a control goes in pixels. The template's height of a goods picker includes the
@@ -47,41 +54,34 @@ wxRect ControlRect(const ControlTemplate& control, const DialogUnits& units) {
 }
 
 // Each control is created as a child of the dialog, which owns and destroys it.
-void CreateControl(wxDialog& dialog, const ControlTemplate& control, const DialogUnits& units) {
+wxWindow* CreateControl(wxDialog& dialog, const ControlTemplate& control,
+                        const DialogUnits& units) {
   const wxRect rect = ControlRect(control, units);
   const wxPoint position = rect.GetPosition();
   const wxSize size = rect.GetSize();
   const wxString text = ToWx(control.text);
   switch (control.kind) {
     case ControlKind::kGoodsPicker:
-      new wxChoice(&dialog, control.id, position, size);
-      return;
+      return new wxChoice(&dialog, control.id, position, size);
     case ControlKind::kButton:
-      new wxButton(&dialog, control.id, text, position, size);
-      return;
+      return new wxButton(&dialog, control.id, text, position, size);
     case ControlKind::kFlatButton:
-      new wxButton(&dialog, control.id, text, position, size, wxBORDER_NONE);
-      return;
+      return new wxButton(&dialog, control.id, text, position, size, wxBORDER_NONE);
     case ControlKind::kLabel:
-      CreateLabel(dialog, control.id, text, position, size);
-      return;
+      return CreateLabel(dialog, control.id, text, position, size);
     case ControlKind::kGroupBox:
-      new wxStaticBox(&dialog, control.id, text, position, size);
-      return;
+      return new wxStaticBox(&dialog, control.id, text, position, size);
     default:
-      new wxTextCtrl(&dialog, control.id, text, position, size, EditStyle(control.kind));
-      return;
+      return new wxTextCtrl(&dialog, control.id, text, position, size, EditStyle(control.kind));
   }
 }
 
-// Puts every control back at its place in dialog units of the dialog's font as it is now,
-// and the client area with them. The controls are the dialog's children in template order.
-void PlaceFormWidgets(wxDialog& dialog) {
+// Puts every control back at the place of its entry in dialog units of the dialog's font
+// as it is now, and the client area with them.
+void PlaceFormWidgets(wxDialog& dialog, std::span<const FormWidget> widgets) {
   const DialogUnits units(dialog);
-  auto child = dialog.GetChildren().begin();
-  for (const ControlTemplate& control : DialogControls()) {
-    (*child++)->SetSize(ControlRect(control, units));
-  }
+  for (const FormWidget& widget : widgets)
+    widget.window->SetSize(ControlRect(*widget.control, units));
   dialog.SetClientSize(units.Size(kDialogWidth, kDialogHeight));
 }
 
@@ -91,11 +91,18 @@ void CreateFormWidgets(wxDialog& dialog) {
   // Dialog units follow the dialog's font, so it must be set before anything is placed.
   dialog.SetFont(MakeDialogFont());
   const DialogUnits units(dialog);
-  for (const ControlTemplate& control : DialogControls()) CreateControl(dialog, control, units);
-  NameBoxesForAssistiveTechnology(dialog);
+  std::vector<FormWidget> widgets;
+  std::ranges::transform(DialogControls(), std::back_inserter(widgets),
+                         [&dialog, &units](const ControlTemplate& control) {
+                           return FormWidget{&control, CreateControl(dialog, control, units)};
+                         });
+  NameBoxesForAssistiveTechnology(widgets);
   dialog.SetClientSize(units.Size(kDialogWidth, kDialogHeight));
   // Moved to a monitor of another scale, the toolkit gives every control its font at the
   // new scale but leaves them where they were: the form is laid out again in dialog
-  // units of the new font. Handled here, the toolkit leaves the window's size to us.
-  dialog.Bind(wxEVT_DPI_CHANGED, [&dialog](wxDPIChangedEvent&) { PlaceFormWidgets(dialog); });
+  // units of the new font. Handled here, the toolkit leaves the window's size to us. The
+  // handler holds the widgets, and the dialog holds the handler until it is destroyed.
+  dialog.Bind(wxEVT_DPI_CHANGED, [&dialog, widgets = std::move(widgets)](wxDPIChangedEvent&) {
+    PlaceFormWidgets(dialog, widgets);
+  });
 }

@@ -23,11 +23,11 @@ TEST(BoxNamesTest, NamesEveryBoxOnceAndTiesOnlyToLabelsOfTheForm) {
   }
   EXPECT_EQ(std::ssize(names), std::ranges::count_if(controls, IsBox, &ControlTemplate::kind));
   for (const BoxName& box : names) {
-    if (box.label.empty()) continue;
+    if (box.label == nullptr) continue;
     EXPECT_EQ(std::ranges::count_if(controls,
                                     [&box](const ControlTemplate& control) {
                                       return control.kind == ControlKind::kLabel &&
-                                             control.text == box.label;
+                                             &control == box.label;
                                     }),
               1)
         << box.id;
