@@ -51,10 +51,6 @@ class RecordingWatcher : public PrintWatcher {
   std::vector<std::string> events;
 };
 
-PrintOutcome Failed(PrinterFault fault) {
-  return {true, {{fault, "/dev/lp0", 0, {}, {}}}};
-}
-
 class BackgroundPrintTest : public testing::Test {
  protected:
   PrintRunner::Done Record() {
@@ -89,7 +85,7 @@ TEST_F(BackgroundPrintTest, PrintThatWaitsHandsOverToTheFormUntilCancelled) {
         progress.ShowProblem(PrinterProblem::kPaperOut);
         while (progress.KeepWaiting()) std::this_thread::yield();
         progress.ShowProblem(std::nullopt);
-        return Failed(PrinterFault::kCancelled);
+        return PrintOutcome{true, {{PrinterFault::kCancelled, "/dev/lp0", 0, {}, {}}}};
       },
       Record());
   EXPECT_TRUE(print_.Running());
