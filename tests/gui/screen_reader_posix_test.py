@@ -76,7 +76,8 @@ EXPECTED = [
     ("Tab", ["打印 push button."]),
     ("space", message("请输入列表项目！")),
     ("Return", ["Norvessa frame.", "商品 1 combo box."]),
-    ("Down", ["绿豆."]),
+    # Orca 48 may say the picker again with the goods picked, as its value changes.
+    ("Down", [Maybe("商品 1 combo box."), "绿豆."]),
     ("shift+Tab", ["时间： text.", "{time} selected."]),
     ("shift+Tab", ["日期： text.", "{date} selected."]),
     ("shift+Tab", ["编号： text."]),
