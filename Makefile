@@ -16,9 +16,9 @@ WINDOWS_APP_PACKAGES := $(WINDOWS_PACKAGES) libz-mingw-w64-dev dpkg-dev xvfb xdo
 # last client leaves, and a program connecting during the reset fails to start.
 XVFB_RUN = xvfb-run --auto-servernum --server-args="-screen 0 $(1)x24 -noreset"
 
-.PHONY: run test test-default test-sanitize test-fuzz build package deps deps-run clean screenshot \
-        screenshot-windows test-windows windows-app windows-app-build test-windows-app \
-        windows-release bench fuzz
+.PHONY: run test test-default test-sanitize test-fuzz test-core build package deps deps-run clean \
+        screenshot screenshot-windows test-windows windows-app windows-app-build test-windows-app \
+        windows-release bench fuzz test-debian12 test-debian13
 
 run: build
 	scripts/run-app $(BUILD_DIR)/receipt $(BUILD_DIR)/screenshot.png
@@ -34,6 +34,22 @@ test-default test-sanitize test-fuzz: test-%: deps
 	cmake --preset $*
 	cmake --build --preset $*
 	ctest --preset $*
+
+# The build and the core tests alone (label core), as CI runs them on the other release.
+test-core: deps
+	cmake --preset default
+	cmake --build --preset default
+	ctest --preset default -L core
+
+# The README's commands on a clean clone of HEAD in a chroot of Debian 13 (or 12), made
+# with debootstrap once and cached in ~/.cache/receipt/debian13 (scripts/debian-chroot;
+# needs root, or sudo). ARGS: the steps, `run` (make run until the window shows), `core`
+# (make test-core) or any make target; by default `run test`.
+ARGS ?= run test
+test-debian13:
+	scripts/debian-chroot trixie $(ARGS)
+test-debian12:
+	scripts/debian-chroot bookworm $(ARGS)
 
 # The core and its tests built for Windows and run under Wine, LPT1 printing included.
 test-windows:

@@ -13,6 +13,11 @@ include(GNUInstallDirs)
 # The desktop's name for the program: the desktop entry, the icons and the metainfo file
 # are all named after it.
 set(RECEIPT_APP_ID io.github.norvessa.Receipt)
+# The project's home, where that name points: the metainfo's homepage and the package's.
+set(RECEIPT_HOMEPAGE https://github.com/norvessa/receipt)
+# The developer as AppStream names it (its <developer> element): the reverse domain of the
+# application's name.
+set(RECEIPT_DEVELOPER_ID io.github.norvessa)
 # The day the release in PROJECT_VERSION came out; move it on with the version, and give
 # the version an entry at the top of debian/changelog.
 set(RECEIPT_RELEASE_DATE 2026-12-08)
@@ -92,6 +97,7 @@ first USB printer (/dev/usb/lp0).")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${RECEIPT_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

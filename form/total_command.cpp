@@ -4,12 +4,12 @@
 #include "text/format.h"
 
 void TotalCommand::OnTotal() {
-  m_sale = ReadSale(m_form);
+  m_sale = ReadSale(*m_form);
   m_nItemCount = m_sale.ItemCount();
   m_dTotal = m_sale.total;
   ShowTotal();
 }
 
 void TotalCommand::ShowTotal() {
-  m_form.SetText(IDC_TOTAL, Format("%.2f", m_dTotal));
+  m_form->SetText(IDC_TOTAL, Format("%.2f", m_dTotal));
 }

@@ -9,7 +9,7 @@
 
 class TotalCommand {
  public:
-  explicit TotalCommand(FormInterface& form) : m_form(form) {}
+  explicit TotalCommand(FormInterface& form) : m_form(&form) {}
 
   // Reads the item rows (ReadSale), keeps the reading, sets the item count and total
   // from it, then shows the total.
@@ -24,7 +24,7 @@ class TotalCommand {
   const SaleReading& Sale() const { return m_sale; }
 
  private:
-  FormInterface& m_form;
+  FormInterface* m_form;  // never null: the form the command was made for
   SaleReading m_sale;
   int32_t m_nItemCount = 0;
   double m_dTotal = 0.0;

@@ -26,7 +26,8 @@ void FindToggleButton(GtkWidget* widget, gpointer found) {
 // announces that button, not the picker, as focused: it needs the name as well.
 GtkWidget* FocusTaker(GtkWidget* widget) {
   GtkWidget* button = nullptr;
-  if (widget != nullptr && GTK_IS_COMBO_BOX(widget)) FindToggleButton(widget, &button);
+  if (widget != nullptr && GTK_IS_COMBO_BOX(widget))
+    FindToggleButton(widget, static_cast<void*>(&button));
   return button;
 }
 
@@ -43,7 +44,7 @@ bool Name(GtkWidget* widget, const wxString& name) {
 // was announced as "口令：". A label tied to its box stays the box's mnemonic label; cleared,
 // as when the box goes, it stays clear.
 void KeepMnemonicOnBox(GObject* label, GParamSpec* /*property*/, gpointer box) {
-  GtkWidget* mnemonic = gtk_label_get_mnemonic_widget(GTK_LABEL(label));
+  const GtkWidget* mnemonic = gtk_label_get_mnemonic_widget(GTK_LABEL(label));
   if (mnemonic != nullptr && mnemonic != box)
     gtk_label_set_mnemonic_widget(GTK_LABEL(label), GTK_WIDGET(box));
 }

@@ -8,6 +8,9 @@
 
 struct tagSoft;  // productinfo/product_record.h
 
+// The operation code is a 32-bit number of the component's interface, whatever codes this
+// component knows: any other value reaches it too and must show nothing.
+// NOLINTNEXTLINE(performance-enum-size)
 enum class tagOprType : int32_t {
   About = 4,  // show the product's About box
 };

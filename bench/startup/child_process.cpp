@@ -33,10 +33,8 @@ double Milliseconds(const timeval& time) {
 ProgramEnd Reap(pid_t pid, int options, bool& ended) {
   int status = 0;
   rusage usage{};
-  pid_t reaped = 0;
-  do {
-    reaped = wait4(pid, &status, options, &usage);
-  } while (reaped < 0 && errno == EINTR);
+  pid_t reaped = wait4(pid, &status, options, &usage);
+  while (reaped < 0 && errno == EINTR) reaped = wait4(pid, &status, options, &usage);
   ended = reaped != 0;
   ProgramEnd end;
   if (reaped == pid) {
