@@ -2,12 +2,13 @@
 // and size in dialog units, which scale with the dialog's font.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "text/till_texts.h"  // kDialogFontFace and the controls' texts
 
-enum class ControlKind {
+enum class ControlKind : std::uint8_t {
   kEdit,          // bordered, scrolls horizontally
   kPasswordEdit,  // as kEdit, characters masked
   kReadOnlyEdit,  // no border, sunken edge, takes focus but no input

@@ -14,7 +14,7 @@ const char* const kFallbackFaces[] = {
 };
 
 wxString InstalledFace() {
-  const wxString preferred = wxString::FromUTF8(GbkToUtf8(kDialogFontFace));
+  wxString preferred = wxString::FromUTF8(GbkToUtf8(kDialogFontFace));
   if (wxFontEnumerator::IsValidFacename(preferred)) return preferred;
   for (const char* face : kFallbackFaces) {
     if (wxFontEnumerator::IsValidFacename(face)) return face;

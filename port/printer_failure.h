@@ -3,12 +3,13 @@
 // cashier reads is made from this in one place (receipt/print_messages.h).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "port/printer_problem.h"
 
-enum class PrinterFault {
+enum class PrinterFault : std::uint8_t {
   kNoDevice,        // no such device, or no printer behind it
   kNoPermission,    // the cashier's account may not write to the device
   kBusy,            // another program or till is printing to it

@@ -2,9 +2,10 @@
 // (the printer is never sent a byte to ask).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
-enum class PrinterProblem { kPaperOut, kOffline, kError };
+enum class PrinterProblem : std::uint8_t { kPaperOut, kOffline, kError };
 
 // The status lines of a Linux printer port (LPGETSTATUS, linux/lp.h), as the parallel
 // port and the USB printer drivers both give them.

@@ -9,7 +9,7 @@ void PrinterWait::TookBytes(TimePoint now) {
   pause_ = {};
   if (!problem_) return;
   problem_.reset();
-  progress_.ShowProblem(std::nullopt);
+  progress_->ShowProblem(std::nullopt);
 }
 
 void PrinterWait::Reported(std::optional<PrinterProblem> problem, TimePoint now) {
@@ -18,7 +18,7 @@ void PrinterWait::Reported(std::optional<PrinterProblem> problem, TimePoint now)
   news_at_ = now;
   if (problem == problem_) return;
   problem_ = problem;
-  progress_.ShowProblem(problem);
+  progress_->ShowProblem(problem);
 }
 
 std::optional<PrinterFailure> PrinterWait::Stalled(TimePoint now) const {
@@ -27,7 +27,7 @@ std::optional<PrinterFailure> PrinterWait::Stalled(TimePoint now) const {
 }
 
 std::optional<PrinterFailure> PrinterWait::AskWatcher() {
-  if (progress_.KeepWaiting()) return std::nullopt;
+  if (progress_->KeepWaiting()) return std::nullopt;
   return Failure(PrinterFault::kCancelled);
 }
 

@@ -33,7 +33,7 @@ class PrinterWait {
 
   // A wait that has not begun, for the printer on `device`: the write just started.
   PrinterWait(PrintProgress& progress, std::string device, TimePoint now)
-      : progress_(progress), device_(std::move(device)), quiet_since_(now), news_at_(now) {}
+      : progress_(&progress), device_(std::move(device)), quiet_since_(now), news_at_(now) {}
 
   // The printer took bytes: whatever the port reported wrong is over.
   void TookBytes(TimePoint now);
@@ -61,7 +61,7 @@ class PrinterWait {
  private:
   PrinterFailure Failure(PrinterFault fault) const { return {fault, device_, 0, {}, problem_}; }
 
-  PrintProgress& progress_;
+  PrintProgress* progress_;
   std::string device_;
   TimePoint quiet_since_;  // since when the printer took nothing and had no problem to wait out
   TimePoint news_at_;      // the last bytes taken or state read

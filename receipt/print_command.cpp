@@ -75,8 +75,10 @@ std::vector<SaleItem> PrintCommand::ReceiptItems() const {
 
 std::optional<int> PrintCommand::OutOfRangeControl(const ReceiptValues& values) const {
   // Once the running total leaves the range it stays out: the first row out is the culprit.
-  for (const SaleLine& line : m_total->Sale().lines)
-    if (!std::isfinite(line.subtotal)) return line.controls.quantity;
+  const std::vector<SaleLine>& lines = m_total->Sale().lines;
+  const auto out = std::ranges::find_if(
+      lines, [](double subtotal) { return !std::isfinite(subtotal); }, &SaleLine::subtotal);
+  if (out != lines.end()) return out->controls.quantity;
   if (!std::isfinite(values.received - values.total)) return IDC_RECEIVED;
   return std::nullopt;
 }

@@ -6,18 +6,18 @@ PrintOutcome PrintPieces(PrinterConnector& printer, const std::vector<std::strin
                          PrintProgress& progress) {
   PortOpening opening = printer.Open();
   if (!opening.port) return {false, std::move(opening.failures)};
-  PrintOutcome outcome{true, {}};
-  for (const std::string& piece : pieces) {
-    if (std::optional<PrinterFailure> failure = opening.port->Write(piece, progress)) {
-      // The write's failure is the one worth reporting; closing only releases the port.
-      opening.port->Close(progress);
-      outcome.failures.push_back(std::move(*failure));
-      return outcome;
-    }
+  std::optional<PrinterFailure> failure;
+  for (auto piece = pieces.begin(); !failure && piece != pieces.end(); ++piece)
+    failure = opening.port->Write(*piece, progress);
+  if (failure) {
+    // The write's failure is the one worth reporting; closing only releases the port.
+    opening.port->Close(progress);
+  } else {
+    // The last piece may still be on its way to the printer, and a close that fails may
+    // have lost what the system still held for it.
+    failure = opening.port->Close(progress);
   }
-  // The last piece may still be on its way to the printer, and a close that fails may
-  // have lost what the system still held for it.
-  if (std::optional<PrinterFailure> failure = opening.port->Close(progress))
-    outcome.failures.push_back(std::move(*failure));
+  PrintOutcome outcome{true, {}};
+  if (failure) outcome.failures.push_back(std::move(*failure));
   return outcome;
 }

@@ -75,6 +75,8 @@ double ReadDecimal(std::string_view text) {
   size_t length = DecimalLength(text);
   if (length == 0) return 0.0;
   double value = 0.0;
+  // from_chars is given the range's end; it never looks for a terminating zero.
+  // NOLINTNEXTLINE(bugprone-suspicious-stringview-data-usage)
   auto [end, error] = std::from_chars(text.data(), text.data() + length, value);
   if (error != std::errc() || end != text.data() + length) return 0.0;
   return negative ? -value : value;

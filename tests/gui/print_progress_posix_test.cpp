@@ -51,7 +51,7 @@ class PrintProgressTest : public PrintingFormTest,
   }
   // Its "取消" button.
   wxButton* ProgressCancelButton() const {
-    wxWindow* progress = ProgressWindow();
+    const wxWindow* progress = ProgressWindow();
     return progress != nullptr ? dynamic_cast<wxButton*>(progress->FindWindow(wxID_CANCEL))
                                : nullptr;
   }

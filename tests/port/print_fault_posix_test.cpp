@@ -55,10 +55,10 @@ std::string WriteFailed(const std::string& reason) {
 class FaultAfterPieces : public PrinterConnector {
  public:
   FaultAfterPieces(PrinterConnector& printer, size_t pieces, std::function<void()> fault)
-      : printer_(printer), pieces_(pieces), fault_(std::move(fault)) {}
+      : printer_(&printer), pieces_(pieces), fault_(std::move(fault)) {}
 
   PortOpening Open() override {
-    PortOpening opening = printer_.Open();
+    PortOpening opening = printer_->Open();
     if (opening.port) opening.port = std::make_unique<Port>(*this, std::move(opening.port));
     return opening;
   }
@@ -67,9 +67,9 @@ class FaultAfterPieces : public PrinterConnector {
   class Port : public PrinterPort {
    public:
     Port(FaultAfterPieces& owner, std::unique_ptr<PrinterPort> port)
-        : owner_(owner), port_(std::move(port)) {}
+        : owner_(&owner), port_(std::move(port)) {}
     std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) override {
-      if (owner_.pieces_-- == 0) owner_.fault_();
+      if (owner_->pieces_-- == 0) owner_->fault_();
       return port_->Write(bytes, progress);
     }
     std::optional<PrinterFailure> Close(PrintProgress& progress) override {
@@ -77,11 +77,11 @@ class FaultAfterPieces : public PrinterConnector {
     }
 
    private:
-    FaultAfterPieces& owner_;
+    FaultAfterPieces* owner_;
     std::unique_ptr<PrinterPort> port_;
   };
 
-  PrinterConnector& printer_;
+  PrinterConnector* printer_;
   size_t pieces_;
   std::function<void()> fault_;
 };

@@ -16,22 +16,22 @@ class ReportingFileSystem : public FileSystem {
   // Every reading of the status lines answers `answer`; none: it is not answered.
   explicit ReportingFileSystem(std::optional<StatusReading> answer) : answer_(answer) {}
 
-  int OpenForWriting(const char* path) override { return system_.OpenForWriting(path); }
-  int IsRegularFile(int fd) override { return system_.IsRegularFile(fd); }
-  int LockExclusive(int fd) override { return system_.LockExclusive(fd); }
-  off_t SeekToEnd(int fd) override { return system_.SeekToEnd(fd); }
+  int OpenForWriting(const char* path) override { return system_->OpenForWriting(path); }
+  int IsRegularFile(int fd) override { return system_->IsRegularFile(fd); }
+  int LockExclusive(int fd) override { return system_->LockExclusive(fd); }
+  off_t SeekToEnd(int fd) override { return system_->SeekToEnd(fd); }
   ssize_t Write(int fd, const void* data, size_t size) override {
-    return system_.Write(fd, data, size);
+    return system_->Write(fd, data, size);
   }
   int WaitForRoom(int fd, std::chrono::milliseconds timeout) override {
-    return system_.WaitForRoom(fd, timeout);
+    return system_->WaitForRoom(fd, timeout);
   }
   int WaitUntilSent(int fd, std::chrono::milliseconds timeout) override {
-    return system_.WaitUntilSent(fd, timeout);
+    return system_->WaitUntilSent(fd, timeout);
   }
-  int Close(int fd) override { return system_.Close(fd); }
-  void Sleep(std::chrono::milliseconds duration) override { system_.Sleep(duration); }
-  std::chrono::steady_clock::time_point Now() override { return system_.Now(); }
+  int Close(int fd) override { return system_->Close(fd); }
+  void Sleep(std::chrono::milliseconds duration) override { system_->Sleep(duration); }
+  std::chrono::steady_clock::time_point Now() override { return system_->Now(); }
 
   std::future<StatusReading> ReadStatusLines(int /*fd*/) override {
     if (!answer_) {
@@ -46,6 +46,6 @@ class ReportingFileSystem : public FileSystem {
   }
 
  private:
-  FileSystem& system_ = SystemFileSystem();
+  FileSystem* system_ = &SystemFileSystem();
   std::optional<StatusReading> answer_;
 };

@@ -39,12 +39,12 @@ GoldenReceipt ParseHexDump(std::string_view dump) {
       golden.pieces.emplace_back();
       continue;
     }
-    do {
+    for (bool more = true; more; more = static_cast<bool>(words >> word)) {
       if (golden.pieces.empty() || !AppendBytes(word, golden.pieces.back())) {
         golden.error = "line " + std::to_string(number) + ": cannot read \"" + word + "\"";
         return golden;
       }
-    } while (words >> word);
+    }
   }
   return golden;
 }

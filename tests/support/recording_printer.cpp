@@ -4,25 +4,25 @@
 
 class RecordingPort : public PrinterPort {
  public:
-  explicit RecordingPort(RecordingPrinter& printer) : printer_(printer) {}
+  explicit RecordingPort(RecordingPrinter& printer) : printer_(&printer) {}
 
   std::optional<PrinterFailure> Write(std::string_view bytes, PrintProgress& progress) override {
-    printer_.Record("write");
-    const bool fails = printer_.failing_write == printer_.writes.size();
-    const bool stalls = printer_.stalling_write == printer_.writes.size();
-    const bool started = !printer_.writes.empty();
-    printer_.writes.emplace_back(bytes);
+    printer_->Record("write");
+    const bool fails = printer_->failing_write == printer_->writes.size();
+    const bool stalls = printer_->stalling_write == printer_->writes.size();
+    const bool started = !printer_->writes.empty();
+    printer_->writes.emplace_back(bytes);
     if (stalls) return WaitUntilStopped(progress, started);
     if (!fails) return std::nullopt;
-    PrinterFailure failure = printer_.write_failure;
+    PrinterFailure failure = printer_->write_failure;
     failure.receipt_started = started;
     return failure;
   }
 
   std::optional<PrinterFailure> Close(PrintProgress& /*progress*/) override {
-    printer_.Record("close");
-    ++printer_.closes;
-    return printer_.close_failure;
+    printer_->Record("close");
+    ++printer_->closes;
+    return printer_->close_failure;
   }
 
  private:
@@ -39,7 +39,7 @@ class RecordingPort : public PrinterPort {
   }
   static constexpr int kAsksBeforeTimeout = 1000;
 
-  RecordingPrinter& printer_;
+  RecordingPrinter* printer_;
 };
 
 PortOpening RecordingPrinter::Open() {

@@ -13,6 +13,8 @@ std::optional<std::string> WineLpt1File() {
   const auto to_dos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
   if (to_dos == nullptr) return std::nullopt;
+  // Handed back to HeapFree, which takes it as it is.
+  // cppcheck-suppress constVariablePointer
   wchar_t* dos_path = to_dos(unix_path);
   if (dos_path == nullptr) return std::nullopt;
   const int size = WideCharToMultiByte(CP_ACP, 0, dos_path, -1, nullptr, 0, nullptr, nullptr);

@@ -27,8 +27,8 @@ TEST_P(Utf8Test, ReadsOneCharacterOrTellsHowFarToSkip) {
     EXPECT_EQ(BrokenUtf8Length(GetParam().bytes), GetParam().length);
   } else {
     ASSERT_TRUE(character.has_value());
-    EXPECT_EQ(character->code_point, GetParam().code_point);
-    EXPECT_EQ(character->length, GetParam().length);
+    EXPECT_EQ(character.value_or(Utf8Character{}).code_point, GetParam().code_point);
+    EXPECT_EQ(character.value_or(Utf8Character{}).length, GetParam().length);
   }
 }
 

@@ -32,7 +32,7 @@ constexpr const char* kUsbBesideParallelPort = "--parallel till_usb=1";
 constexpr const char* kNoPrinter = "";
 
 // What of the receipts reaches the printer.
-enum class Arrival {
+enum class Arrival : std::uint8_t {
   kAll,          // every receipt printed, whole, in order
   kPartOfFirst,  // the bytes of the first receipt the printer took before it stopped
   kNothing,
