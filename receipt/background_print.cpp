@@ -91,7 +91,7 @@ void BackgroundPrint::Print(const Job& job, const std::stop_token& stop) {
 
 void BackgroundPrint::Finish() {
   if (thread_.joinable()) thread_.join();
-  const PrintOutcome outcome = std::move(*shared_.outcome);
+  const PrintOutcome outcome = std::move(shared_.outcome).value();
   if (std::exchange(watched_, false)) watcher_->Finished();
   const Done done = std::move(done_);
   done(outcome);
