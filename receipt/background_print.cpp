@@ -89,11 +89,12 @@ void BackgroundPrint::Print(const Job& job, const std::stop_token& stop) {
   shared_.news.notify_all();
 }
 
+// The outcome is there: the print's thread has ended (or never began) with one.
 void BackgroundPrint::Finish() {
   if (thread_.joinable()) thread_.join();
-  const PrintOutcome outcome = std::move(shared_.outcome).value();
+  const std::optional<PrintOutcome> outcome = std::exchange(shared_.outcome, std::nullopt);
   if (std::exchange(watched_, false)) watcher_->Finished();
   const Done done = std::move(done_);
-  done(outcome);
+  if (outcome) done(*outcome);
   running_ = false;
 }
