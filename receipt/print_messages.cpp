@@ -67,7 +67,8 @@ std::string_view ProblemText(PrinterProblem problem) {
 }
 
 std::string FailureReason(const PrinterFailure& failure) {
-  std::string reason = failure.device + ": ";
+  // A failure no port reported (the print's thread could not run) names no device.
+  std::string reason = failure.device.empty() ? std::string() : failure.device + ": ";
   if (failure.fault == PrinterFault::kStalled && failure.state)
     return reason.append(kStalledBecauseText).append(ProblemText(*failure.state));
   const std::string_view text = FaultText(failure.fault);

@@ -18,7 +18,8 @@ std::string PrintMessage(const PrintOutcome& outcome);
 // What the port reports wrong with the printer while the print waits, and what to do. GBK.
 std::string_view ProblemText(PrinterProblem problem);
 
-// Why one device failed: "/dev/lp0: " and the reason, the system's words in brackets. GBK.
+// Why one device failed: "/dev/lp0: " and the reason, the system's words in brackets (for a
+// failure of no device, the reason alone). GBK.
 std::string FailureReason(const PrinterFailure& failure);
 
 // Said at start when the system cannot convert to GBK, for `reason` (the system's words):
